@@ -73,14 +73,12 @@ class VideoDecoder {
   virtual AudioSource* audio() = 0;  // null when the video has no sound
 };
 
-// The launch window's controls are drawn by the platform (with Dear ImGui under
-// SDL); the core hands it a callback that builds them each frame.
+// Controls that the platform draws over the presented picture (the launch
+// window's, with Dear ImGui under SDL). The headless platform draws none; the
+// core hit-tests its controls itself, so scripted clicks still reach them.
 class UiLayer {
  public:
   virtual ~UiLayer() = default;
-  // Called between present() and the platform's own flip; returns false when
-  // this platform draws no interface controls (headless).
-  virtual void build() = 0;
 };
 
 class Platform {

@@ -1,0 +1,54 @@
+#pragma once
+// The launch window's controls as data. The game window does not get the
+// settings handed over: while it starts it reads these controls directly, and
+// its HUD reads the player name from here every frame.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/picture.h"
+
+namespace fg {
+
+// The "Computer Speed" bar's range. A position below 25 would give the game
+// five or more sub-steps per frame, which it cannot take.
+constexpr int32_t kFrameSkipMin = 25;
+constexpr int32_t kFrameSkipMax = 100;
+constexpr int32_t kFrameSkipStep = 25;
+
+enum class LaunchTab : int8_t { None = -1, Game = 0, Training = 1, Setup = 2, Exit = 3 };
+
+struct LaunchpadControls {
+  // Game tab.
+  std::string name = "Player 1";      // the player box's `name` field
+  bool pullputt = true;               // radio pair: pull putt / push putt
+  bool pushputt = false;
+  Picture ball_texture;               // the preview's picture, copied into `gui` item 11
+  // Setup panel: resolution radios (one group; none checked keeps the mode).
+  bool screen640 = true;
+  bool screen800 = false;
+  bool screen1024 = false;
+  bool fastwrites = true;             // "Fast Writes": shown checked, never read
+  bool sound8bit = false;             // sound radios: 8-bit / 16-bit / Off
+  bool sound16bit = true;
+  bool soundoff = false;
+  int32_t frameskip = 75;             // "Computer Speed" bar position, 25 … 100
+  bool skipintro = false;
+  bool bgsounds = true;               // "Background Sounds"
+  // Skin list: entry 0 is "[default interface]", then the skin folders.
+  std::vector<std::string> skins{"[default interface]"};
+  std::vector<bool> skin_selected{false};
+  // The game window's `training_mode` follows the tab that started the game.
+  bool training_tab = false;
+
+  // What the window shows: the tab strip's tab and the panels over it.
+  LaunchTab menutab = LaunchTab::Game;
+  bool start_visible = false;         // panel with the player box and "Start Game"
+  bool setup_visible = false;
+  bool quit_visible = false;
+  bool name_visible = false;          // the player box's text field
+  std::string label3 = "The game ends if score is 2 over par";
+  std::string texture_file;           // file name of the shown texture, empty for the built-in one
+};
+
+}  // namespace fg

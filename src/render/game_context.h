@@ -1,0 +1,41 @@
+#pragma once
+// Everything a frame phase or an input handler of the game window may touch,
+// gathered so those routines can live in their own subsystems and be driven
+// by tests without a whole window. The game window (`TMain`) fills it.
+#include <functional>
+#include <string>
+
+#include "frontend/launchpad_controls.h"
+#include "media/display_device.h"
+#include "media/frame_timer.h"
+#include "media/image_list.h"
+#include "media/wave_list.h"
+#include "platform/platform.h"
+#include "shell/game_state.h"
+#include "sim/sim_host.h"
+
+namespace fg {
+
+struct GameContext {
+  GameState& gs;
+  ImageList& menu;
+  ImageList& gui;
+  ImageList& course;
+  WaveList& sounds;
+  WaveList& bgsounds;
+  DisplayDevice& DXDraw;
+  FrameTimer& gengine;
+  LaunchpadControls& launchpad;  // read directly, as the game always did
+  SimHost& host;
+  Platform& platform;
+  bool& training_mode;
+  std::string exeDir;                     // the executable's folder, with a trailing '/'
+  std::function<void()> closeGameWindow;  // click, timer off, display and sound off, modal result
+};
+
+// The click sound of the game window: `sounds` item 5, only while sound is on.
+void playClick(GameContext& ctx);
+// Plays `sounds` item n when sound is on.
+void playSoundIfOn(GameContext& ctx, int item);
+
+}  // namespace fg

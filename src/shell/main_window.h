@@ -1,0 +1,95 @@
+#pragma once
+// `TMain`, the game window: created once, shown modally for every game. It
+// owns the display, the sound device, the frame timer and the picture and
+// wave lists, starts each hole and runs one frame per tick of `gengine`.
+#include <functional>
+#include <string>
+
+#include "frontend/launchpad_controls.h"
+#include "media/application.h"
+#include "media/display_device.h"
+#include "media/frame_timer.h"
+#include "media/image_list.h"
+#include "media/sound_device.h"
+#include "media/wave_list.h"
+#include "platform/window.h"
+#include "render/game_context.h"
+#include "shell/game_state.h"
+#include "sim/sim_host.h"
+
+namespace fg {
+
+class TMain : public Window, public SimHost {
+ public:
+  TMain(Application& app, LaunchpadControls& launchpad, const std::string& exeDir);
+  ~TMain() override;
+
+  // Components, in the order the window declares them.
+  DisplayDevice DXDraw;
+  SoundDevice DXSound;
+  FrameTimer gengine;
+  ImageList menu;
+  ImageList gui;
+  ImageList course;
+  WaveList sounds;
+  WaveList bgsounds;
+  bool training_mode = false;
+
+  GameState gs;
+  const char* Caption = "Fairglade Demo";
+
+  // Shows the window modally: FormShow, then the loop until it closes.
+  int ShowModal();
+
+  void FormCreate();
+  void FormShow();
+  void DXDrawInitialize();
+  void DXSoundInitialize();
+  void HoleInit();
+  void GengineTimer(int32_t lagCount);
+  // Click, timer off, display and sound off, modal result "OK".
+  void closeGameWindow();
+
+  GameContext& context() { return ctx_; }
+  // Tests watch the frame's phases go by.
+  std::function<void(const char* phase)> onPhase;
+
+  // Window
+  void onKeyDown(int key, ShiftState s) override;
+  void onKeyUp(int key, ShiftState s) override;
+  void onMouseMove(ShiftState s, int x, int y) override;
+  void onMouseDown(MouseButton b, ShiftState s, int x, int y) override;
+  void onMouseUp(MouseButton b, ShiftState s, int x, int y) override;
+  void onClick() override;
+  void onDblClick() override;
+
+  // SimHost
+  void playSound(int32_t item) override;
+  void restartSound(int32_t item) override;
+  void playBgSound(int32_t item, bool looping) override;
+  void centreCursor() override;
+  void HoleInit(GameState& state) override;
+  int32_t surfaceWidth() const override { return DXDraw.SurfaceWidth(); }
+  int32_t surfaceHeight() const override { return DXDraw.SurfaceHeight(); }
+
+ private:
+  void phase(const char* name) {
+    if (onPhase) onPhase(name);
+  }
+  void showCentred(ImageList& list, int item);
+  void fillStars();
+
+  Application& app_;
+  LaunchpadControls& launchpad_;
+  std::string exeDir_;
+  GameContext ctx_;
+};
+
+// Frame pacing from the "Computer Speed" bar: interval and `frame_skip`.
+struct FramePacing {
+  int32_t interval;
+  int32_t frame_skip;
+};
+FramePacing pacingFromBar(int32_t position);
+
+}  // namespace fg

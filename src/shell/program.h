@@ -1,0 +1,17 @@
+#pragma once
+// The program from start to end, on whichever platform it is given.
+#include <string>
+
+#include "platform/platform.h"
+
+namespace fg {
+
+struct ProgramOptions {
+  bool training = false;  // start the training course (the launch window's tab)
+};
+
+// Creates the application and its windows in their order and runs until the
+// launch window closes. Returns the process exit status.
+int runProgram(Platform& platform, const ProgramOptions& options);
+
+}  // namespace fg
