@@ -1,0 +1,27 @@
+#include "sim/sim_actions.h"
+
+namespace fg {
+
+void spawnEffect(GameState& gs, SimHost& host, int32_t x, int32_t y, int32_t image, int32_t blend) {
+  // The ring is 0 … 25 (0 only before the very first effect of a run); a
+  // value from anywhere else restarts it rather than writing past the table.
+  if (gs.effect_next < 0 || gs.effect_next > 25) gs.effect_next = 1;
+  int32_t slot = gs.effect_next;
+  EffectSlot& e = gs.effects[slot];
+  e.x = x;
+  e.y = y;
+  e.image = image;
+  e.looping = false;
+  e.blend = blend;
+  gs.effect_next = gs.effect_next + 1 > 25 ? 1 : gs.effect_next + 1;
+  host.effectSpawned(gs, slot);
+}
+
+void startBanner(GameState& gs, SimHost& host, std::string_view words) {
+  gs.banner_text.assign(kBannerLead, ' ');
+  gs.banner_text.append(words);
+  gs.banner_pos = 0;
+  host.bannerStarted(gs);
+}
+
+}  // namespace fg
