@@ -1,6 +1,7 @@
 #pragma once
 // A 16-bit pixel surface in ordinary memory: the display's back buffer and the
 // uploaded copies of pictures both use it.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
