@@ -1,0 +1,222 @@
+#include "frontend/launchpad_window.h"
+
+#include <exception>
+
+#include "frontend/intro_window.h"
+#include "frontend/launchpad_settings.h"
+#include "media/error.h"
+#include "media/pixel_format.h"
+
+namespace fg {
+
+namespace {
+
+Surface toSurface(const Picture& p, PixelFormat f) {
+  Surface s(p.width, p.height, f);
+  for (size_t i = 0; i < s.pixels.size(); ++i) {
+    const uint8_t* px = &p.rgb[i * 3];
+    s.pixels[i] = packRgb(px[0], px[1], px[2], f);
+  }
+  return s;
+}
+
+}  // namespace
+
+Tlaunchpad::Tlaunchpad(Application& app, std::string exeDir, std::string settingsRoot)
+    : DXinterface(&app.platform()),
+      DXSound(&app.platform()),
+      app_(app),
+      exeDir_(std::move(exeDir)),
+      store_(std::move(settingsRoot)),
+      textures_(exeDir_ + "textures/") {
+  DXinterface.setMode(640, 480);
+  DXinterface.OnInitialize = [this] { DXinterfaceInitialize(); };
+  DXSound.bind(DXSong);
+  controls.ball_texture = defaultBallTexture();
+  // Without a sound device the launch window simply runs silent.
+  try {
+    DXSound.Initialize();
+  } catch (const std::exception&) {
+  }
+  try {
+    FormCreate();
+  } catch (const std::exception& e) {
+    app_.showError(e.what());
+  }
+}
+
+Tlaunchpad::~Tlaunchpad() {
+  stopPainting();
+  DXSound.unbind(DXSong);
+}
+
+void Tlaunchpad::FormCreate() {
+  readSettings(store_, controls);
+  for (std::string& s : listSkinFolders(exeDir_ + "skins")) {
+    controls.skins.push_back(std::move(s));
+    controls.skin_selected.push_back(false);
+  }
+  // No texture files: the built-in ball stays in the preview.
+  std::string first = textures_.first();
+  if (!first.empty()) loadTexture(first);
+}
+
+void Tlaunchpad::show() {
+  visible_ = true;
+  DXinterface.Initialize();
+  startPainting();
+}
+
+void Tlaunchpad::DXinterfaceInitialize() {
+  if (!introDone_) {
+    introDone_ = true;
+    if (!controls.skipintro && intro) {
+      // The intro plays its own sound: the window's device steps aside meanwhile.
+      DXSound.Finalize();
+      try {
+        intro->showModal(DXinterface);
+      } catch (const std::exception& e) {
+        app_.showError(e.what());
+      }
+      try {
+        DXSound.Initialize();
+      } catch (const std::exception&) {
+      }
+    }
+  }
+  // Without the menu sounds the window still works, silent.
+  try {
+    DXSong.loadFromFile(exeDir_ + "menu.dxw");
+    if (DXSong.count() > 0) {
+      DXSong.item(0).setLooped(true);
+      playMusic();
+    }
+  } catch (const std::exception& e) {
+    app_.showError(e.what());
+  }
+  controls.start_visible = true;
+  controls.name_visible = true;
+}
+
+void Tlaunchpad::menutabTabChanged(LaunchTab tab) {
+  click();
+  controls.menutab = tab;
+  controls.start_visible = controls.setup_visible = controls.quit_visible = false;
+  nameFocus_ = false;
+  switch (tab) {
+    case LaunchTab::Game:
+    case LaunchTab::Training: {
+      bool training = tab == LaunchTab::Training;
+      controls.start_visible = true;
+      controls.training_tab = training;
+      controls.label3 = training ? "" : "The game ends if score is 2 over par";
+      if (setTrainingMode) setTrainingMode(training);
+      break;
+    }
+    case LaunchTab::Setup: controls.setup_visible = true; break;
+    case LaunchTab::Exit: controls.quit_visible = true; break;
+    case LaunchTab::None: break;
+  }
+}
+
+void Tlaunchpad::launchClick() {
+  click();
+  writeSettings(store_, controls);
+  controls.setup_visible = false;
+  DXSound.Finalize();
+  stopPainting();
+  DXinterface.Finalize();
+  visible_ = false;
+  // Whatever happens in the game window, the launch window comes back: a
+  // failed game must not leave the player in front of a dead screen.
+  std::exception_ptr failure;
+  try {
+    if (runGame) runGame();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  visible_ = true;
+  DXinterface.Initialize();
+  try {
+    DXSound.Initialize();
+  } catch (const std::exception&) {
+  }
+  playMusic();
+  startPainting();
+  if (failure) std::rethrow_exception(failure);
+}
+
+void Tlaunchpad::quitClick() { app_.terminate(); }
+
+void Tlaunchpad::fskip_incClick() {
+  click();
+  controls.frameskip = frameSkipIncrement(controls.frameskip);
+}
+
+void Tlaunchpad::fskip_decClick() {
+  click();
+  controls.frameskip = frameSkipDecrement(controls.frameskip);
+}
+
+void Tlaunchpad::tex_incClick() {
+  click();
+  std::string next = textures_.next(controls.texture_file);
+  if (!next.empty()) loadTexture(next);
+}
+
+void Tlaunchpad::skinMouseDown() { click(); }
+
+void Tlaunchpad::loadTexture(const std::string& file) {
+  // On a bad file the preview keeps what it showed; the error is reported.
+  Picture p = loadBitmapFile(textures_.pathOf(file));
+  controls.ball_texture = std::move(p);
+  controls.texture_file = file;
+}
+
+void Tlaunchpad::click() {
+  ++clicks_;
+  if (DXSong.count() > 1) DXSong.item(1).Play();
+}
+
+void Tlaunchpad::playMusic() {
+  if (DXSong.count() == 0) return;
+  ++musicStarts_;
+  DXSong.item(0).Play();
+}
+
+void Tlaunchpad::startPainting() {
+  if (idleId_) return;
+  app_.platform().setUiLayer(this);
+  idleId_ = app_.addIdleHandler([this] { paint(); });
+}
+
+void Tlaunchpad::stopPainting() {
+  if (!idleId_) return;
+  app_.removeIdleHandler(idleId_);
+  idleId_ = 0;
+  app_.platform().setUiLayer(nullptr);
+}
+
+void Tlaunchpad::paint() {
+  if (!visible_ || !DXinterface.CanDraw()) return;
+  Surface& back = DXinterface.surface();
+  if (logo_.empty() || logo_.format != back.format) logo_ = toSurface(launchpadLogo(), back.format);
+  int w = std::min(back.width, logo_.width), h = std::min(back.height, logo_.height);
+  for (int y = 0; y < h; ++y) std::copy_n(logo_.row(y), w, back.row(y));
+  // The ball preview, stretched to its 32×32 box.
+  const Picture& tex = controls.ball_texture;
+  const Rect r = controlOf(ControlId::balltexture).rect;
+  if (controls.start_visible && !tex.empty()) {
+    for (int y = r.top; y < std::min<int>(r.bottom, back.height); ++y) {
+      int ty = (y - r.top) * tex.height / r.height();
+      for (int x = r.left; x < std::min<int>(r.right, back.width); ++x) {
+        int tx = (x - r.left) * tex.width / r.width();
+        const uint8_t* px = &tex.rgb[(static_cast<size_t>(ty) * tex.width + tx) * 3];
+        back.row(y)[x] = packRgb(px[0], px[1], px[2], back.format);
+      }
+    }
+  }
+  DXinterface.Flip();
+}
+
+}  // namespace fg

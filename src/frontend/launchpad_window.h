@@ -1,0 +1,105 @@
+#pragma once
+// The launch window `Tlaunchpad`: its own 640×480 display and sound device,
+// the logo, the tab strip and its panels, the settings kept in the store, and
+// "Start Game", which hands display and sound to the game window and takes
+// them back afterwards. The controls are plain data with a control table, so
+// scripted clicks work without any drawing library; under SDL the platform
+// draws them over the picture and calls the same handlers.
+#include <functional>
+#include <string>
+
+#include "frontend/launchpad_controls.h"
+#include "frontend/launchpad_files.h"
+#include "frontend/launchpad_layout.h"
+#include "frontend/registry_store.h"
+#include "media/application.h"
+#include "media/display_device.h"
+#include "media/sound_device.h"
+#include "media/wave_list.h"
+#include "platform/window.h"
+
+namespace fg {
+
+class Tintro;
+
+class Tlaunchpad : public Window, public UiLayer {
+ public:
+  // `exeDir` ends with a separator; `settingsRoot` empty means the user's
+  // configuration folder. Starts the sound device (failures ignored) and runs
+  // FormCreate (its errors are shown; the window is made all the same).
+  Tlaunchpad(Application& app, std::string exeDir, std::string settingsRoot = {});
+  ~Tlaunchpad() override;
+
+  LaunchpadControls controls;
+  DisplayDevice DXinterface;
+  SoundDevice DXSound;
+  WaveList DXSong;  // "menu.dxw": item 0 the menu music, item 1 the click
+
+  // Wired at start-up: the intro window, the game window's modal show, and the
+  // game window's `training_mode`.
+  Tintro* intro = nullptr;
+  std::function<void()> runGame;
+  std::function<void(bool)> setTrainingMode;
+
+  // The window's first show: starts its display.
+  void show();
+  bool visible() const { return visible_; }
+  bool introDone() const { return introDone_; }
+
+  // Handlers.
+  void FormCreate();
+  void DXinterfaceInitialize();
+  void menutabTabChanged(LaunchTab tab);
+  void launchClick();
+  void quitClick();
+  void fskip_incClick();
+  void fskip_decClick();
+  void tex_incClick();
+  void skinMouseDown();
+
+  // What a pointer does to a control: pressing (the click sound of the
+  // buttons, boxes and list) and releasing over it (the control's action).
+  // `row` is the list row for the skin list.
+  void pressControl(ControlId id, int row = -1);
+  void activateControl(ControlId id);
+  void setPlayerName(const std::string& text);
+  bool nameFocused() const { return nameFocus_; }
+
+  // Window input (used when no platform draws the controls).
+  void onMouseDown(MouseButton b, ShiftState s, int x, int y) override;
+  void onMouseUp(MouseButton b, ShiftState s, int x, int y) override;
+  void onTextInput(const std::string& text) override;
+  void onKeyDown(int key, ShiftState s) override;
+
+  // Counts for tests and the status line: click sounds and music starts.
+  int clickCount() const { return clicks_; }
+  int musicStarts() const { return musicStarts_; }
+  const std::string& exeDir() const { return exeDir_; }
+
+  static constexpr size_t kMaxNameLength = 32;
+
+ private:
+  void click();
+  void playMusic();
+  void startPainting();
+  void stopPainting();
+  void paint();
+  void loadTexture(const std::string& file);
+  void checkRadio(ControlId id);
+
+  Application& app_;
+  std::string exeDir_;
+  RegistryStore store_;
+  TextureCycle textures_;
+  Surface logo_;
+  bool visible_ = false;
+  bool introDone_ = false;
+  bool nameFocus_ = false;
+  ControlId pressed_ = ControlId::hor_logo;
+  bool havePressed_ = false;
+  int idleId_ = 0;
+  int clicks_ = 0;
+  int musicStarts_ = 0;
+};
+
+}  // namespace fg
