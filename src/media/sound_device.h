@@ -42,7 +42,6 @@ class SoundDevice {
   std::unique_ptr<Mixer> mixer_;
   std::vector<WaveList*> lists_;
   bool initialized_ = false;
-  bool starting_ = false;
   bool audioOpen_ = false;
   std::optional<AudioSpec> wanted_;
   AudioSpec got_;
