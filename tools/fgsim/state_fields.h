@@ -1,0 +1,18 @@
+#pragma once
+// The game-state variables a scenario may set in "initial", and the ones each
+// output line shows.
+#include <string>
+
+#include "json.h"
+#include "shell/game_state.h"
+
+namespace fg {
+
+// Sets one variable by its game-state name. Throws std::runtime_error for an
+// unknown name or a value of the wrong type or range.
+void setStateField(GameState& gs, const std::string& name, const JsonValue& value);
+
+// The ball and simulation fields common to every output line.
+void addStateFields(JsonLine& line, const GameState& gs);
+
+}  // namespace fg
