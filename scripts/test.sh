@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The whole test run: a normal build with every test, the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run of
+# the archive reader.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+scripts/build.sh
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+if [ "${FG_SKIP_SANITIZERS:-0}" != 1 ]; then
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFG_SANITIZE=ON -DFG_BENCH=OFF
+  cmake --build build-asan --parallel "$jobs"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+fi
+
+if [ "${FG_SKIP_FUZZ:-0}" != 1 ] && [ -x scripts/fuzz.sh ]; then
+  scripts/fuzz.sh 60
+fi
