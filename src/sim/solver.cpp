@@ -1,0 +1,284 @@
+#include "sim/solver.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <queue>
+#include <thread>
+
+#include "sim/ball_step.h"
+#include "sim/geometry.h"
+#include "sim/hole_start.h"
+#include "sim/recording_host.h"
+
+namespace fg {
+namespace {
+
+constexpr int32_t kMaxDrag = 160;  // a longer drag gives no more speed
+constexpr int kCell = 4;           // course pixels per cell of the distance map
+constexpr double kFar = 1e9;
+
+bool isWallKind(int32_t k) { return k == 1 || k == 2 || k == 3 || k == 4 || k == 6 || k == 7; }
+bool isWallShape(const arearec& a) { return a.r < 1 && a.x3 == 0 && a.x4 == 0; }
+
+bool inArea(const arearec& a, int32_t x, int32_t y) {
+  if (a.r >= 1) return EllipseDistance(x, y, a.x1, a.y1) <= a.r;
+  if (a.x3 != 0 && a.x4 != 0) return InQuad(a.x1, a.y1, a.x2, a.y2, a.x3, a.y3, a.x4, a.y4, x, y);
+  if (a.x3 == 0 && a.x4 == 0) return OnWall(a.x1, a.y1, a.x2, a.y2, x, y);
+  return false;
+}
+
+void areaBounds(const arearec& a, int32_t& x0, int32_t& y0, int32_t& x1, int32_t& y1) {
+  if (a.r >= 1) {
+    x0 = a.x1 - a.r; x1 = a.x1 + a.r; y0 = a.y1 - a.r / 2 - 1; y1 = a.y1 + a.r / 2 + 1;
+    return;
+  }
+  x0 = std::min(a.x1, a.x2); x1 = std::max(a.x1, a.x2);
+  y0 = std::min(a.y1, a.y2); y1 = std::max(a.y1, a.y2);
+  if (a.x3 != 0 && a.x4 != 0) {
+    x0 = std::min({x0, a.x3, a.x4}); x1 = std::max({x1, a.x3, a.x4});
+    y0 = std::min({y0, a.y3, a.y4}); y1 = std::max({y1, a.y3, a.y4});
+  }
+  x0 -= 5; y0 -= 5; x1 += 5; y1 += 5;
+}
+
+// Path length from every spot of the hole to the cup, going round walls,
+// through tunnels and teleporters, and loath to cross water or hazards.
+// It only ranks rest positions; the simulation decides what really happens.
+class DistanceMap {
+ public:
+  explicit DistanceMap(const GameState& gs) {
+    for (int n = 1; n <= kAreaCount; ++n) {
+      const arearec& a = gs.areas[n];
+      if (!a.enabled) continue;
+      int32_t x0, y0, x1, y1;
+      areaBounds(a, x0, y0, x1, y1);
+      w_ = std::max(w_, x1 / kCell + 2);
+      h_ = std::max(h_, y1 / kCell + 2);
+    }
+    w_ = std::clamp(w_, 1, 2000);
+    h_ = std::clamp(h_, 1, 2000);
+    cost_.assign(static_cast<size_t>(w_) * h_, 1.0);
+    dist_.assign(cost_.size(), kFar);
+    std::vector<int> targets;
+    std::multimap<int, int> jumps;  // exit cell -> entrance cells
+    for (int n = 1; n <= kAreaCount; ++n) {
+      const arearec& a = gs.areas[n];
+      if (!a.enabled) continue;
+      double c = isWallKind(a.kind) && isWallShape(a) ? kFar
+                 : (a.kind == 24 || a.kind == 27 || a.kind == 12 || a.kind == 36) ? 6.0
+                                                                                  : 0.0;
+      forCells(a, [&](int i) {
+        if (c > 0) cost_[i] = std::max(cost_[i], c);
+        if (a.kind == 5) targets.push_back(i);
+        if ((a.kind == 25 || a.kind == 26) && inside(a.x2 / kCell, a.y2 / kCell))
+          jumps.emplace(index(a.x2 / kCell, a.y2 / kCell), i);
+      });
+    }
+    using Item = std::pair<double, int>;
+    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> q;
+    for (int t : targets) {
+      dist_[t] = 0;
+      q.emplace(0.0, t);
+    }
+    while (!q.empty()) {
+      auto [d, i] = q.top();
+      q.pop();
+      if (d > dist_[i]) continue;
+      auto relax = [&](int j, double nd) {
+        if (nd < dist_[j]) {
+          dist_[j] = nd;
+          q.emplace(nd, j);
+        }
+      };
+      for (auto [it, end] = jumps.equal_range(i); it != end; ++it) relax(it->second, d + 2);
+      int x = i % w_, y = i / w_;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+          if ((dx == 0 && dy == 0) || !inside(x + dx, y + dy)) continue;
+          int j = index(x + dx, y + dy);
+          if (cost_[j] >= kFar) continue;
+          double step = (dx && dy ? 1.4142 : 1.0) * kCell * std::max(cost_[i], cost_[j]);
+          relax(j, d + step);
+        }
+    }
+  }
+
+  double at(double x, double y) const {
+    int cx = static_cast<int>(x) / kCell, cy = static_cast<int>(y) / kCell;
+    if (x < 0 || y < 0 || !inside(cx, cy)) return kFar;
+    return dist_[index(cx, cy)];
+  }
+
+ private:
+  bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w_ && y < h_; }
+  int index(int x, int y) const { return y * w_ + x; }
+
+  template <typename F>
+  void forCells(const arearec& a, F f) {
+    int32_t x0, y0, x1, y1;
+    areaBounds(a, x0, y0, x1, y1);
+    for (int cy = std::max(0, y0 / kCell); cy <= std::min(h_ - 1, y1 / kCell); ++cy)
+      for (int cx = std::max(0, x0 / kCell); cx <= std::min(w_ - 1, x1 / kCell); ++cx) {
+        // A cell counts when any of its corners or its centre is inside, so
+        // thin wall bands leave no gaps between cells.
+        bool hit = inArea(a, cx * kCell + kCell / 2, cy * kCell + kCell / 2);
+        for (int k = 0; k < 4 && !hit; ++k)
+          hit = inArea(a, cx * kCell + (k & 1) * (kCell - 1), cy * kCell + (k >> 1) * (kCell - 1));
+        if (hit) f(index(cx, cy));
+      }
+  }
+
+  int w_ = 1, h_ = 1;
+  std::vector<double> cost_, dist_;
+};
+
+// For every byte angle and drag length, one drag that gives it (or none).
+struct DragTable {
+  std::vector<std::pair<int16_t, int16_t>> drag;  // [angle * 161 + length]
+  std::vector<bool> has;
+  DragTable() : drag(256 * (kMaxDrag + 1)), has(256 * (kMaxDrag + 1), false) {
+    for (int32_t dy = -kMaxDrag; dy <= kMaxDrag; ++dy)
+      for (int32_t dx = -kMaxDrag; dx <= kMaxDrag; ++dx) {
+        int32_t len = PointDistance(0, 0, dx, dy);
+        if (len > kMaxDrag || len == 0) continue;
+        size_t k = static_cast<size_t>(pullShotFromDrag(dx, dy).angle) * (kMaxDrag + 1) + len;
+        if (!has[k]) {
+          has[k] = true;
+          drag[k] = {static_cast<int16_t>(dx), static_cast<int16_t>(dy)};
+        }
+      }
+  }
+};
+
+const DragTable& dragTable() {
+  static const DragTable t;
+  return t;
+}
+
+struct Node {
+  GameState gs;
+  std::vector<PullShot> shots;
+  int32_t strokes = 0;
+  double rank = 0;
+};
+
+struct Trial {
+  PuttEnd end = PuttEnd::Limit;
+  GameState gs;
+};
+
+}  // namespace
+
+PullShot pullShotFromDrag(int32_t dx, int32_t dy) {
+  PullShot s;
+  s.drag_x = dx;
+  s.drag_y = dy;
+  // The shot goes opposite to the drag; its speed is the drag length / 2 / 20.
+  s.angle = AngleByte(PointAngle(dx, dy, 0, 0) + 128);
+  s.speed = std::min(4.0, PointDistance(0, 0, dx, dy) / 2.0 / 20.0);
+  return s;
+}
+
+PullShot pullShotFor(int32_t angle, double speed) {
+  const DragTable& t = dragTable();
+  int32_t want = std::clamp(static_cast<int32_t>(std::lround(speed * 40)), 1, kMaxDrag);
+  for (int32_t off = 0; off <= kMaxDrag; ++off)
+    for (int32_t len : {want - off, want + off}) {
+      if (len < 1 || len > kMaxDrag) continue;
+      size_t k = static_cast<size_t>(AngleByte(angle)) * (kMaxDrag + 1) + len;
+      if (t.has[k]) return pullShotFromDrag(t.drag[k].first, t.drag[k].second);
+    }
+  return pullShotFromDrag(0, 0);
+}
+
+Solution solveFrom(const GameState& start, const SolverOptions& opt) {
+  Solution sol;
+  DistanceMap map(start);
+  std::vector<PullShot> shots;
+  for (int32_t a = 0; a < 256; a += std::max(1, opt.angle_step))
+    for (double s : opt.speeds) {
+      PullShot p = pullShotFor(a, s);
+      if (p.angle == a && p.speed > 0.005) shots.push_back(p);
+    }
+  std::vector<Node> frontier(1);
+  frontier[0].gs = start;
+  const int32_t base_strokes = start.players[0].strokes;
+  for (int depth = 1; depth <= opt.max_strokes && !frontier.empty(); ++depth) {
+    const size_t total = frontier.size() * shots.size();
+    std::vector<Trial> trials(total);
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+      RecordingHost host;
+      host.setRecording(false);
+      for (size_t t; (t = next.fetch_add(1)) < total;) {
+        Trial& tr = trials[t];
+        tr.gs = frontier[t / shots.size()].gs;
+        const PullShot& s = shots[t % shots.size()];
+        tr.end = runPutt(tr.gs, host, s.angle, s.speed, opt.limits).end;
+      }
+    };
+    std::vector<std::thread> pool;
+    for (int i = 1; i < std::max(1, opt.threads); ++i) pool.emplace_back(work);
+    work();
+    for (auto& th : pool) th.join();
+    sol.putts_tried += static_cast<int64_t>(total);
+
+    // Holed: the fewest strokes counted wins, then the first tried.
+    int best = -1;
+    for (size_t t = 0; t < total; ++t)
+      if (trials[t].end == PuttEnd::Holed &&
+          (best < 0 || trials[t].gs.players[0].strokes < trials[best].gs.players[0].strokes))
+        best = static_cast<int>(t);
+    if (best >= 0) {
+      sol.solved = true;
+      sol.shots = frontier[best / shots.size()].shots;
+      sol.shots.push_back(shots[best % shots.size()]);
+      sol.strokes = trials[best].gs.players[0].strokes - base_strokes;
+      return sol;
+    }
+    // Otherwise keep the best few distinct rest positions for the next stroke.
+    std::map<std::pair<int, int>, Node> distinct;
+    for (size_t t = 0; t < total; ++t) {
+      Trial& tr = trials[t];
+      if (tr.end != PuttEnd::Rest) continue;
+      double d = map.at(tr.gs.ball_x, tr.gs.ball_y);
+      if (d >= kFar) continue;
+      int32_t strokes = tr.gs.players[0].strokes - base_strokes;
+      double rank = d + 300.0 * strokes;
+      auto key = std::make_pair(static_cast<int>(tr.gs.ball_x) / 6, static_cast<int>(tr.gs.ball_y) / 6);
+      auto it = distinct.find(key);
+      if (it != distinct.end() && it->second.rank <= rank) continue;
+      Node n;
+      n.gs = std::move(tr.gs);
+      n.shots = frontier[t / shots.size()].shots;
+      n.shots.push_back(shots[t % shots.size()]);
+      n.strokes = strokes;
+      n.rank = rank;
+      distinct[key] = std::move(n);
+    }
+    std::vector<Node> next_frontier;
+    for (auto& [k, n] : distinct) next_frontier.push_back(std::move(n));
+    std::stable_sort(next_frontier.begin(), next_frontier.end(),
+                     [](const Node& a, const Node& b) { return a.rank < b.rank; });
+    if (static_cast<int>(next_frontier.size()) > opt.beam) next_frontier.resize(opt.beam);
+    frontier = std::move(next_frontier);
+  }
+  return sol;
+}
+
+GameState settledHoleStart(const std::string& folder, const std::string& name, int32_t frame_skip) {
+  GameState gs;
+  gs.current_hole = name;
+  gs.frame_skip = frame_skip;
+  gs.pull_putt = true;
+  RecordingHost host(folder);
+  host.setRecording(false);
+  host.HoleInit(gs);
+  for (int frame = 0; frame < 20000 && gs.ball_moving; ++frame) runSimulationSubsteps(gs, host);
+  return gs;
+}
+
+}  // namespace fg

@@ -1,0 +1,54 @@
+#pragma once
+// A course solver: from any game state with the ball at rest, it searches
+// pull putts with the real simulation and returns a shortest run of them that
+// holes out. Used by "fgcourse solve", the course tests and the tests that
+// play the whole game with the mouse.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "shell/game_state.h"
+#include "sim/putt_runner.h"
+
+namespace fg {
+
+// One pull putt as the player makes it: the pointer is dragged from the
+// parking point by (drag_x, drag_y) and released there. The ball leaves the
+// opposite way at the rounded drag length / 40, at most 4.
+struct PullShot {
+  int32_t drag_x = 0, drag_y = 0;
+  int32_t angle = 0;   // byte angle the drag gives the ball
+  double speed = 0;    // speed the drag gives the ball
+};
+
+// The shot a drag of (dx, dy) pixels makes.
+PullShot pullShotFromDrag(int32_t dx, int32_t dy);
+// The drags that give exactly `angle` with a length as close to
+// `speed` × 40 as the pixel grid allows (lengths up to 160).
+PullShot pullShotFor(int32_t angle, double speed);
+
+struct SolverOptions {
+  int max_strokes = 6;     // deepest search
+  int beam = 10;           // rest positions kept per depth
+  int angle_step = 2;      // byte-angle spacing of the tried shots
+  std::vector<double> speeds = {0.32, 0.45, 0.63, 0.8, 1.0, 1.2, 1.45, 1.75, 2.05, 2.4, 2.85, 3.35, 4.0};
+  int threads = 2;
+  PuttLimits limits{6000, 32};
+};
+
+struct Solution {
+  bool solved = false;
+  std::vector<PullShot> shots;
+  int32_t strokes = 0;      // strokes counted on the way (a bonus takes one off)
+  int64_t putts_tried = 0;
+};
+
+// Searches from `start` (ball at rest on its hole). The state is copied; the
+// caller's state and its random seed are left alone.
+Solution solveFrom(const GameState& start, const SolverOptions& opt = {});
+
+// Convenience for tools: a fresh game state on hole `name` read from
+// `folder`, with the ball dropped in and settled, as a player first sees it.
+GameState settledHoleStart(const std::string& folder, const std::string& name, int32_t frame_skip = 1);
+
+}  // namespace fg

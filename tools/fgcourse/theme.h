@@ -1,0 +1,16 @@
+#pragma once
+// Colours of each kind of hole, picked by the description's "theme" line.
+#include <string>
+
+#include "paint.h"
+
+namespace fg {
+
+struct Theme {
+  Rgb rough, fairway, wall, wallLight, wallDark, water, sand, canopy, trunk;
+  bool space = false;  // stars behind floating greens instead of grass
+};
+
+const Theme& themeNamed(const std::string& name);
+
+}  // namespace fg
