@@ -42,7 +42,13 @@ TMain::TMain(Application& app, LaunchpadControls& launchpad, const std::string& 
 }
 
 TMain::~TMain() {
+  // The lists die before the devices that hold them, so let go of them first.
   gengine.setEnabled(false);
+  try {
+    DXDraw.Finalize();
+    DXSound.Finalize();
+  } catch (...) {
+  }
 }
 
 void TMain::FormCreate() {

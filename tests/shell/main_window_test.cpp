@@ -1,0 +1,156 @@
+// The game window's life: start, the title-card wait, one frame's phases,
+// frames skipped while the display cannot draw, closing and starting again.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "media/application.h"
+#include "platform/headless_platform.h"
+#include "shell/game_folder_helpers.h"
+#include "shell/main_window.h"
+
+namespace fg {
+namespace {
+
+const char* kHole =
+    "[ball]\nx=400\ny=300\n[course]\npar=3\n"
+    "[area1]\nkind=5\nx1=700\ny1=500\nr=20\nenabled=1\ncomment=done\n";
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest()
+      : dir(testing::makeGameFolder(::testing::TempDir() + "/fg_shell_game",
+                                    {{"course1hole1", kHole}, {"course1hole2", kHole}, {"training1", kHole}})),
+        app(platform),
+        main(app, launchpad, dir) {
+    platform.setStep(10);
+    app.setTarget(&main);
+    main.onPhase = [this](const char* p) { phases.push_back(p); };
+  }
+
+  // Starts a game; a key pressed at 200 ms ends the title card.
+  void show() {
+    platform.setScript(parseInputScript("at 200 key SPACE\n"));
+    main.FormShow();
+  }
+
+  std::string dir;
+  HeadlessPlatform platform;
+  Application app;
+  LaunchpadControls launchpad;
+  TMain main;
+  std::vector<std::string> phases;
+};
+
+TEST_F(MainWindowTest, CreationSetsTheWindowsSettings) {
+  EXPECT_TRUE(main.gs.sound_on);
+  EXPECT_TRUE(main.gs.bgsound_on);
+  EXPECT_TRUE(main.gs.foreground_tiles);
+  EXPECT_FALSE(main.gs.debug_mode);
+  EXPECT_FALSE(main.gengine.Enabled());
+  EXPECT_EQ(main.gs.game_screen, kScreenPlay);
+  EXPECT_FALSE(main.gs.pointer_visible);
+  EXPECT_GT(main.menu.count(), 1);
+}
+
+TEST_F(MainWindowTest, TheTitleCardWaitsForInputWithTheTimerStopped) {
+  show();
+  EXPECT_GE(platform.clock(), 200u);  // nothing went on before the key
+  EXPECT_EQ(main.gs.game_screen, kScreenPlay);
+  EXPECT_TRUE(main.gengine.Enabled());
+  EXPECT_EQ(main.gs.current_hole, "course1hole1");
+  EXPECT_TRUE(main.gs.pointer_visible);
+  EXPECT_EQ(main.gs.par_total, 3);
+  // Loading picture and title card, each on both pages.
+  EXPECT_EQ(platform.frames(), 4u);
+}
+
+TEST_F(MainWindowTest, TrainingShowsNoTitleCard) {
+  main.training_mode = true;
+  main.FormShow();
+  EXPECT_EQ(platform.clock(), 0u);
+  EXPECT_EQ(main.gs.game_screen, kScreenPlay);
+  EXPECT_EQ(main.gs.current_hole, "training1");
+  EXPECT_EQ(platform.frames(), 2u);
+}
+
+TEST_F(MainWindowTest, OneFrameRunsItsPhasesInOrder) {
+  show();
+  phases.clear();
+  main.GengineTimer(1);
+  EXPECT_EQ(phases, (std::vector<std::string>{"simulation", "camera", "playfield", "holeflow", "putting", "stars",
+                                               "hud", "endcheck", "help", "pointer", "flip"}));
+}
+
+TEST_F(MainWindowTest, FramesAreSkippedWhileTheDisplayCannotDraw) {
+  show();
+  uint32_t presented = platform.frames();
+  double z = main.gs.ball_z;
+  platform.setDisplayLost(true);
+  platform.setFailRestore(true);
+  phases.clear();
+  main.GengineTimer(1);
+  EXPECT_TRUE(phases.empty());
+  EXPECT_EQ(platform.frames(), presented);
+  EXPECT_EQ(main.gs.ball_z, z);  // no simulation either
+  platform.setFailRestore(false);
+  main.GengineTimer(1);
+  EXPECT_EQ(platform.frames(), presented + 1);
+}
+
+TEST_F(MainWindowTest, SubstepsPerFrameFollowTheBar) {
+  launchpad.frameskip = 50;
+  show();
+  EXPECT_EQ(main.gs.frame_skip, 3);
+  EXPECT_EQ(main.gengine.Interval(), 33);
+}
+
+TEST_F(MainWindowTest, ClosingStopsTimerDisplayAndSoundThenEndsTheModalShow) {
+  show();
+  main.closeGameWindow();
+  EXPECT_FALSE(main.gengine.Enabled());
+  EXPECT_FALSE(main.DXDraw.initialized());
+  EXPECT_FALSE(main.DXSound.initialized());
+  EXPECT_FALSE(platform.displayOpen());
+  EXPECT_EQ(main.modalResult, 1);
+}
+
+TEST_F(MainWindowTest, AGameStartedAfterClosingBeginsAtTheFirstHole) {
+  show();
+  main.gs.current_hole = "course1hole2";
+  main.gs.players[0].strokes = 5;
+  main.gs.players[0].total_strokes = 9;
+  main.gs.players[0].score = 6;
+  main.gs.debug_mode = true;
+  main.gs.panel_minimised = true;
+  main.closeGameWindow();
+  main.modalResult = 0;
+  platform.setScript(parseInputScript("at 400 key SPACE\n"));
+  main.FormShow();
+  EXPECT_EQ(main.gs.current_hole, "course1hole1");
+  EXPECT_EQ(main.gs.players[0].strokes, 0);
+  EXPECT_EQ(main.gs.players[0].total_strokes, 0);
+  EXPECT_EQ(main.gs.players[0].score, 0);
+  EXPECT_EQ(main.gs.par_total, 3);
+  EXPECT_TRUE(main.gs.debug_mode);
+  EXPECT_TRUE(main.gs.panel_minimised);
+}
+
+TEST_F(MainWindowTest, ResolutionRadiosPickTheMode) {
+  launchpad.screen640 = false;
+  launchpad.screen1024 = true;
+  show();
+  EXPECT_EQ(main.DXDraw.SurfaceWidth(), 1024);
+  EXPECT_EQ(main.DXDraw.SurfaceHeight(), 768);
+  main.closeGameWindow();
+  // None checked: the display keeps the mode it had.
+  launchpad.screen1024 = false;
+  main.modalResult = 0;
+  platform.setScript(parseInputScript("at 900 key SPACE\n"));
+  main.FormShow();
+  EXPECT_EQ(main.DXDraw.SurfaceWidth(), 1024);
+}
+
+}  // namespace
+}  // namespace fg
