@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "media/blitter.h"
+#include "media/canvas.h"
+#include "media/image_list.h"
+#include "media/pixel_format.h"
+#include "media_fixtures.h"
+
+namespace fg {
+namespace {
+
+constexpr auto k565 = PixelFormat::Rgb565;
+constexpr auto k555 = PixelFormat::Rgb555;
+
+// The blend rules written out plainly, one channel at a time.
+struct Rgb {
+  int r, g, b;
+};
+
+Rgb widen(uint16_t p, PixelFormat f) {
+  if (f == k565) return {(p >> 11) << 3, ((p >> 5) & 63) << 2, (p & 31) << 3};
+  return {((p >> 10) & 31) << 3, ((p >> 5) & 31) << 3, (p & 31) << 3};
+}
+
+uint16_t narrow(Rgb c, PixelFormat f) {
+  if (f == k565) return static_cast<uint16_t>(((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3));
+  return static_cast<uint16_t>(((c.r >> 3) << 10) | ((c.g >> 3) << 5) | (c.b >> 3));
+}
+
+int floorDiv256(int v) { return v >= 0 ? v / 256 : -((-v + 255) / 256); }
+
+uint16_t reference(BlendOp op, uint16_t sp, uint16_t dp, int a, PixelFormat sf, PixelFormat df) {
+  Rgb s = widen(sp, sf), d = widen(dp, df), o{};
+  auto each = [&](auto fn) { o = {fn(s.r, d.r, false), fn(s.g, d.g, false), fn(s.b, d.b, true)}; };
+  switch (op) {
+    case BlendOp::Copy: o = s; break;
+    case BlendOp::Additive:
+      each([a](int s, int d, bool) { return std::min(a >= 255 ? s + d : s * a / 256 + d, 255); });
+      break;
+    case BlendOp::Blended:
+      each([a](int s, int d, bool blue) {
+        if (a >= 255) return s;
+        return blue ? d + floorDiv256((s - d) * a) : (s * a + d * (255 - a)) / 256;
+      });
+      break;
+    case BlendOp::Subtractive:
+      each([a](int s, int d, bool) { return std::max(d - (a >= 255 ? s : s * a / 256), 0); });
+      break;
+  }
+  return narrow(o, df);
+}
+
+Surface randomSurface(int w, int h, PixelFormat f, uint32_t seed) {
+  Surface s(w, h, f);
+  std::mt19937 rng(seed);
+  for (auto& p : s.pixels) p = static_cast<uint16_t>(rng() & (f == k565 ? 0xFFFF : 0x7FFF));
+  return s;
+}
+
+// The scaled draw written as the algorithm reads: every destination pixel of
+// the unclipped rectangle, sampled at 16.16 steps, kept only on the surface.
+void referenceDraw(Surface& dst, const Surface& src, Rect s, Rect d, BlendOp op, int a, bool keyed, uint16_t key) {
+  if (a <= 0) return;
+  int64_t stepX = int64_t{s.width()} * 65536 / d.width(), stepY = int64_t{s.height()} * 65536 / d.height();
+  for (int64_t j = 0; j < d.height(); ++j)
+    for (int64_t i = 0; i < d.width(); ++i) {
+      int64_t x = d.left + i, y = d.top + j;
+      if (x < 0 || y < 0 || x >= dst.width || y >= dst.height) continue;
+      uint16_t sp = src.at(static_cast<int>((int64_t{s.left} * 65536 + stepX * i) >> 16),
+                           static_cast<int>((int64_t{s.top} * 65536 + stepY * j) >> 16));
+      if (keyed && sp == key) continue;
+      dst.row(static_cast<int>(y))[x] = reference(op, sp, dst.at(static_cast<int>(x), static_cast<int>(y)), a,
+                                                  src.format, dst.format);
+    }
+}
+
+PictureItem solidItem(int w, int h, uint32_t rgb, PixelFormat f) {
+  PictureItem item;
+  item.picture = test::makePicture(w, h, [rgb](int, int) { return rgb; });
+  item.transparentColor = 0x00FF00FF;  // nothing here is keyed
+  item.upload(f);
+  return item;
+}
+
+TEST(BlendExamples, WorkedValuesIn565) {
+  Surface dst(1, 1, k565);
+  PictureItem white = solidItem(1, 1, 0xFFFFFF, k565);
+  for (uint16_t d : {0x0000, 0x1234, 0xFFFF}) {
+    dst.pixels[0] = d;
+    white.BlitAdditive(dst, {0, 0, 1, 1}, 0, 255);
+    EXPECT_EQ(dst.pixels[0], 0xFFFF);
+  }
+  dst.pixels[0] = 0;
+  white.BlitAdditive(dst, {0, 0, 1, 1}, 0, 128);
+  EXPECT_EQ(dst.pixels[0], (15 << 11) | (31 << 5) | 15);  // (124, 126, 124)
+
+  PictureItem black = solidItem(1, 1, 0x000000, k565);
+  black.transparent = false;
+  dst.pixels[0] = 0xFFFF;
+  black.BlitBlended(dst, {0, 0, 1, 1}, 0, 128);
+  EXPECT_EQ(widen(dst.pixels[0], k565).r, 123 & 0xF8);
+  EXPECT_EQ(widen(dst.pixels[0], k565).g, 125 & 0xFC);
+  EXPECT_EQ(widen(dst.pixels[0], k565).b, 124 & 0xF8);
+
+  dst.pixels[0] = 0x8410;
+  white.BlitSubtractive(dst, {0, 0, 1, 1}, 0, 255);
+  EXPECT_EQ(dst.pixels[0], 0);
+}
+
+TEST(BlendExamples, AlphaZeroAndFullStrength) {
+  Surface src = randomSurface(8, 8, k565, 1);
+  PictureItem item;
+  // pixelToColor gives 0x00BBGGRR; the fixture wants 0x00RRGGBB.
+  item.picture = test::makePicture(8, 8, [&](int x, int y) {
+    uint32_t c = pixelToColor(src.at(x, y), k565);
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | (c >> 16);
+  });
+  item.transparentColor = pixelToColor(src.at(3, 3), k565);
+  item.upload(k565);
+  Surface base = randomSurface(12, 12, k565, 2);
+  for (int alpha : {0, -7}) {
+    Surface dst = base;
+    item.BlitBlended(dst, {2, 2, 10, 10}, 0, alpha);
+    item.BlitAdditive(dst, {2, 2, 10, 10}, 0, alpha);
+    item.BlitSubtractive(dst, {2, 2, 10, 10}, 0, alpha);
+    EXPECT_EQ(dst.pixels, base.pixels);
+  }
+  Surface viaBlend = base, viaPattern = base;
+  item.BlitBlended(viaBlend, {2, 2, 10, 10}, 0, 255);
+  item.BlitPattern(viaPattern, 2, 2, 0);
+  EXPECT_EQ(viaBlend.pixels, viaPattern.pixels);
+  EXPECT_NE(viaBlend.pixels, base.pixels);
+  EXPECT_EQ(viaBlend.at(5, 5), base.at(5, 5));  // the keyed pixel (3, 3) of the picture
+}
+
+TEST(BlendExamples, DoubleSizeSamplesEachPixelTwice) {
+  Surface src = randomSurface(5, 3, k565, 3);
+  BlitSource s{&src, {0, 0, 5, 3}, false, 0};
+  Surface dst(10, 6, k565);
+  blitBlend(dst, s, {0, 0, 10, 6}, BlendOp::Blended, 255);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 10; ++x) EXPECT_EQ(dst.at(x, y), src.at(x / 2, y / 2));
+}
+
+TEST(BlendExamples, PatternIndexOutOfRangeDrawsNothing) {
+  PictureItem item = solidItem(4, 2, 0xFFFFFF, k565);
+  item.patternWidth = 2;
+  item.upload(k565);
+  ASSERT_EQ(item.patternCount(), 2);
+  Surface dst(8, 8, k565);
+  for (int p : {-1, 2}) {
+    item.BlitPattern(dst, 0, 0, p);
+    item.BlitStretched(dst, {0, 0, 8, 8}, p);
+    item.BlitAdditive(dst, {0, 0, 8, 8}, p, 255);
+    item.BlitBlended(dst, {0, 0, 8, 8}, p, 100);
+    item.BlitSubtractive(dst, {0, 0, 8, 8}, p, 100);
+  }
+  EXPECT_EQ(std::count(dst.pixels.begin(), dst.pixels.end(), 0), 64);
+  PictureItem notUploaded;
+  notUploaded.picture = item.picture;
+  notUploaded.BlitPattern(dst, 0, 0, 0);
+  EXPECT_EQ(std::count(dst.pixels.begin(), dst.pixels.end(), 0), 64);
+}
+
+struct RandomCase {
+  BlendOp op;
+  int alpha;
+  PixelFormat sf, df;
+  bool keyed;
+  Rect dest;
+};
+
+class BlendRandom : public testing::TestWithParam<RandomCase> {};
+
+TEST_P(BlendRandom, MatchesThePlainFormula) {
+  const RandomCase& c = GetParam();
+  Surface src = randomSurface(41, 23, c.sf, 11);
+  for (int i = 0; i < 200; ++i) src.pixels[(i * 37) % src.pixels.size()] = 0x0421;  // plenty of keyed pixels
+  Surface dst = randomSurface(64, 48, c.df, 12);
+  Surface want = dst;
+  Rect s{3, 2, 40, 21};
+  blitBlend(dst, {&src, s, c.keyed, 0x0421}, c.dest, c.op, c.alpha);
+  referenceDraw(want, src, s, c.dest, c.op, c.alpha, c.keyed, 0x0421);
+  ASSERT_EQ(dst.pixels.size(), want.pixels.size());
+  for (size_t i = 0; i < dst.pixels.size(); ++i)
+    ASSERT_EQ(dst.pixels[i], want.pixels[i]) << "pixel " << i % 64 << "," << i / 64;
+}
+
+std::vector<RandomCase> randomCases() {
+  std::vector<RandomCase> cases;
+  const Rect dests[] = {{5, 7, 42, 26}, {-9, -4, 28, 15}, {30, 30, 104, 68}, {-20, 10, 60, 30}, {1, 1, 26, 40}};
+  for (BlendOp op : {BlendOp::Additive, BlendOp::Blended, BlendOp::Subtractive, BlendOp::Copy})
+    for (int alpha : {1, 77, 128, 254, 255, 1000})
+      for (auto [sf, df] : {std::pair{k565, k565}, {k555, k555}, {k565, k555}, {k555, k565}})
+        for (bool keyed : {false, true})
+          cases.push_back({op, alpha, sf, df, keyed, dests[cases.size() % 5]});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Combinations, BlendRandom, testing::ValuesIn(randomCases()));
+
+TEST(BlendRandom, EveryPixelPairAt565) {
+  // Exhaustive over channel values via pixel pairs on one row.
+  Surface src(256, 1, k565), dst(256, 1, k565);
+  std::mt19937 rng(5);
+  for (int round = 0; round < 64; ++round) {
+    for (int i = 0; i < 256; ++i) src.pixels[i] = static_cast<uint16_t>(rng()), dst.pixels[i] = static_cast<uint16_t>(rng());
+    for (BlendOp op : {BlendOp::Additive, BlendOp::Blended, BlendOp::Subtractive}) {
+      int alpha = 1 + round * 4;
+      Surface got = dst;
+      blitBlend(got, {&src, {0, 0, 256, 1}, false, 0}, {0, 0, 256, 1}, op, alpha);
+      for (int i = 0; i < 256; ++i)
+        ASSERT_EQ(got.pixels[i], reference(op, src.pixels[i], dst.pixels[i], alpha, k565, k565)) << i;
+    }
+  }
+}
+
+struct ClipCase {
+  const char* label;
+  int x, y;
+};
+
+class PatternClip : public testing::TestWithParam<ClipCase> {};
+
+TEST_P(PatternClip, CopiesExactlyTheVisiblePart) {
+  const ClipCase& c = GetParam();
+  Surface src = randomSurface(32, 20, k565, 21);
+  src.pixels[5] = 0;  // keyed on black
+  PictureItem item;
+  item.picture = test::makePicture(32, 20, [&](int x, int y) {
+    uint32_t v = pixelToColor(src.at(x, y), k565);
+    return ((v & 0xFF) << 16) | (v & 0xFF00) | (v >> 16);
+  });
+  item.upload(k565);
+  Surface dst = randomSurface(50, 40, k565, 22), want = dst;
+  item.BlitPattern(dst, c.x, c.y, 0);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 32; ++x) {
+      int64_t dx = int64_t{c.x} + x, dy = int64_t{c.y} + y;
+      if (dx < 0 || dy < 0 || dx >= 50 || dy >= 40 || item.image().at(x, y) == 0) continue;
+      want.row(static_cast<int>(dy))[dx] = item.image().at(x, y);
+    }
+  EXPECT_EQ(dst.pixels, want.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, PatternClip,
+    testing::Values(ClipCase{"inside", 5, 5}, ClipCase{"left", -10, 3}, ClipCase{"top", 4, -7},
+                    ClipCase{"right", 40, 2}, ClipCase{"bottom", 2, 30}, ClipCase{"topLeft", -31, -19},
+                    ClipCase{"bottomRight", 49, 39}, ClipCase{"atWidth", 50, 0}, ClipCase{"atHeight", 0, 40},
+                    ClipCase{"farLeft", -40, 0}, ClipCase{"farOut", 2147483600, -2147483600},
+                    ClipCase{"minInt", -2147483647 - 1, 0}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(PatternClip, LeftCutShowsTheRightColumns) {
+  Surface src = randomSurface(32, 4, k565, 31);
+  Surface dst(64, 4, k565);
+  blitCopy(dst, {&src, {0, 0, 32, 4}, false, 0}, -10, 0);
+  for (int x = 0; x < 22; ++x) EXPECT_EQ(dst.at(x, 1), src.at(x + 10, 1));
+  EXPECT_EQ(dst.at(22, 1), 0);
+}
+
+TEST(Stretched, NearestPixelAndEmptyRectangles) {
+  Surface src = randomSurface(4, 4, k555, 41);
+  Surface dst(16, 16, k555);
+  blitStretched(dst, {&src, {0, 0, 4, 4}, false, 0}, {0, 0, 8, 8});
+  EXPECT_EQ(dst.at(7, 7), src.at(3, 3));
+  EXPECT_EQ(dst.at(2, 5), src.at(1, 2));
+  Surface before = dst;
+  blitStretched(dst, {&src, {0, 0, 4, 4}, false, 0}, {8, 8, 8, 12});
+  blitStretched(dst, {&src, {0, 0, 4, 4}, false, 0}, {8, 8, 4, 4});
+  blitStretched(dst, {&src, {2, 0, 2, 4}, false, 0}, {8, 8, 12, 12});
+  EXPECT_EQ(dst.pixels, before.pixels);
+}
+
+TEST(Fill, SetsEveryPixel) {
+  Surface s(7, 3, k565);
+  fillSurface(s, 0xBEEF);
+  EXPECT_EQ(std::count(s.pixels.begin(), s.pixels.end(), 0xBEEF), 21);
+}
+
+}  // namespace
+}  // namespace fg
