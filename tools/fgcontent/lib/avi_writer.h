@@ -1,0 +1,44 @@
+#pragma once
+// Writes short videos as AVI files that the game's video player decodes:
+// MPEG-4 part 2 pictures and 16-bit mono PCM sound, encoded bit-exactly so
+// the same frames give the same file on every run.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "media/picture.h"
+
+namespace fg {
+
+class AviWriter {
+ public:
+  // audioRate 0 writes a video without sound.
+  AviWriter(const std::string& path, int width, int height, int fps, int audioRate);
+  ~AviWriter();
+  AviWriter(const AviWriter&) = delete;
+  AviWriter& operator=(const AviWriter&) = delete;
+
+  void addFrame(const Picture& frame);           // width x height, RGB
+  void addAudio(const std::vector<int16_t>& mono);  // any length; interleaved with the frames
+  // Flushes the encoders and puts the file in place (written beside it first).
+  void finish();
+
+ private:
+  struct State;
+  std::unique_ptr<State> s_;
+};
+
+struct VideoInfo {
+  int width = 0, height = 0;
+  int videoFrames = 0;
+  long audioSamples = 0;
+  int audioRate = 0;
+};
+// Decodes every packet of the file; fails with a message when it cannot.
+VideoInfo probeVideo(const std::string& path);
+
+// 16-bit sample bytes (as toPcm16 makes them) as signed samples.
+std::vector<int16_t> pcm16Samples(const std::vector<uint8_t>& bytes);
+
+}  // namespace fg
