@@ -11,6 +11,7 @@
 #include "media/image_list.h"
 #include "media/wave_list.h"
 #include "platform/platform.h"
+#include "render/render_state.h"
 #include "shell/game_state.h"
 #include "sim/sim_host.h"
 
@@ -31,6 +32,7 @@ struct GameContext {
   bool& training_mode;
   std::string exeDir;                     // the executable's folder, with a trailing '/'
   std::function<void()> closeGameWindow;  // click, timer off, display and sound off, modal result
+  RenderState render{};                   // the drawing's own memory between frames
 };
 
 // The click sound of the game window: `sounds` item 5, only while sound is on.

@@ -1,0 +1,110 @@
+#include "render/hole_flow_drawing.h"
+
+#include <cstring>
+
+#include "render/bitmap_text.h"
+#include "render/frame_phases.h"
+#include "sim/geometry.h"
+#include "sim/hole_flow.h"
+
+namespace fg {
+
+namespace {
+
+const arearec* holedArea(const GameState& gs) {
+  if (gs.holed_area < 1 || gs.holed_area > kAreaCount) return nullptr;
+  return &gs.areas[gs.holed_area];
+}
+
+// Passes everything on to the game window; only draws the cup's rim just
+// before the cup starts the next hole, while that hole's pictures are still
+// loaded.
+class RimBeforeNextHole : public SimHost {
+ public:
+  RimBeforeNextHole(SimHost& inner, const ImageList& course, Surface& back)
+      : inner_(inner), course_(course), back_(back) {}
+  bool rimDrawn = false;
+
+  void playSound(int32_t item) override { inner_.playSound(item); }
+  void restartSound(int32_t item) override { inner_.restartSound(item); }
+  void playBgSound(int32_t item, bool looping) override { inner_.playBgSound(item, looping); }
+  void centreCursor() override { inner_.centreCursor(); }
+  void HoleInit(GameState& gs) override {
+    if (gs.holed_out && !rimDrawn) {
+      drawCupRim(gs, course_, back_);
+      rimDrawn = true;
+    }
+    inner_.HoleInit(gs);
+  }
+  int32_t surfaceWidth() const override { return inner_.surfaceWidth(); }
+  int32_t surfaceHeight() const override { return inner_.surfaceHeight(); }
+  void effectSpawned(const GameState& gs, int32_t slot) override { inner_.effectSpawned(gs, slot); }
+  void slotWritten(const GameState& gs, int32_t slot) override { inner_.slotWritten(gs, slot); }
+  void bannerStarted(const GameState& gs) override { inner_.bannerStarted(gs); }
+  void particlesSpawned(const GameState& gs, int32_t first, int32_t count, uint32_t fields) override {
+    inner_.particlesSpawned(gs, first, count, fields);
+  }
+
+ private:
+  SimHost& inner_;
+  const ImageList& course_;
+  Surface& back_;
+};
+
+void drawItem(const ImageList& course, int32_t item, Surface& back, int32_t x, int32_t y) {
+  if (item >= 0 && item < course.count()) course.item(item).BlitPattern(back, x, y, 0);
+}
+
+}  // namespace
+
+void drawCupRim(const GameState& gs, const ImageList& course, Surface& back) {
+  const arearec none{};
+  const arearec* a = holedArea(gs);
+  if (!a) a = &none;
+  drawItem(course, 2, back, subWrap(a->x2, gs.camera_x), subWrap(a->y2, gs.camera_y));
+}
+
+void drawTunnelEntrance(const GameState& gs, const ImageList& course, Surface& back) {
+  const arearec none{};
+  const arearec* a = holedArea(gs);
+  if (!a) a = &none;
+  drawItem(course, a->p3, back, subWrap(a->p1, gs.camera_x), subWrap(a->p2, gs.camera_y));
+}
+
+void runHoleFlowAndDraw(GameState& gs, SimHost& host, const ImageList& course, Surface& back) {
+  RimBeforeNextHole cupHost(host, course, back);
+  if (cupSequence(gs, cupHost) && !cupHost.rimDrawn) drawCupRim(gs, course, back);
+  // The entrance is drawn after the sequence: leaving the tunnel moves only
+  // the ball, not the area the entrance is read from.
+  if (tunnelSequence(gs, host)) drawTunnelEntrance(gs, course, back);
+  waterSequence(gs, host);  // its splash is an effect slot, drawn with the others
+}
+
+void runEndOfGame(GameState& gs, SimHost& host, bool trainingMode, const PictureItem* largeFont, Surface& back) {
+  endOfGameCheck(gs, host, trainingMode);
+  const char* message = endOfGameMessage(gs);
+  if (!message) return;
+  const int32_t w = back.width, h = back.height;
+  const int32_t g = largeFont ? largeFont->patternWidth : 0;
+  // The centring counts one glyph more than the text: the writer starts one
+  // advance to the right.
+  const int32_t cells = static_cast<int32_t>(std::strlen(message)) + 1;
+  const int32_t left = (w - cells * g) / 2, top = h / 2 - 30;
+  // Random numbers are drawn even without the picture: the generator is shared.
+  const int32_t x1 = left + RandBelow(gs, 1);
+  const int32_t x2 = left + RandBelow(gs, 4);
+  const int32_t y2 = top + RandBelow(gs, 2);
+  if (!largeFont) return;
+  writeLargeText(*largeFont, back, message, x1, top);
+  writeLargeText(*largeFont, back, message, x2, y2);
+}
+
+void runHoleFlow(GameContext& ctx) { runHoleFlowAndDraw(ctx.gs, ctx.host, ctx.course, ctx.DXDraw.surface()); }
+
+void runEndOfGameCheck(GameContext& ctx) {
+  const PictureItem* large = ctx.menu.count() > 0 ? &ctx.menu.item(0) : nullptr;
+  runEndOfGame(ctx.gs, ctx.host, ctx.training_mode, large, ctx.DXDraw.surface());
+}
+
+}  // namespace fg
+
