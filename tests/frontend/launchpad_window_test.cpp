@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "frontend/launchpad_settings.h"
+#include "launchpad_fixture.h"
+#include "media/error.h"
+#include "media/pixel_format.h"
+
+namespace fg {
+namespace {
+
+using test::LaunchpadFixture;
+namespace fs = std::filesystem;
+
+const char* kNine[] = {"RunOnce",   "SkipIntro",  "PushPutt", "PullPutt", "screen640",
+                       "screen800", "screen1024", "bgsounds", "FrameSkip"};
+
+class LaunchpadTest : public LaunchpadFixture {
+ protected:
+  // Stored settings as a previous "Start Game" would have left them.
+  void store(std::initializer_list<std::pair<const char*, int32_t>> values) {
+    RegistryStore s(settings.path());
+    s.open();
+    for (auto& [name, v] : values) s.writeInteger(name, v);
+  }
+  int32_t stored(const char* name) {
+    RegistryStore s(settings.path());
+    s.open();
+    return s.readInteger(name);
+  }
+  void showSkipped() {
+    store({{"RunOnce", 1}, {"SkipIntro", 1}, {"PullPutt", 1}, {"screen640", 1}, {"bgsounds", 1}, {"FrameSkip", 75}});
+    make().show();
+  }
+};
+
+TEST_F(LaunchpadTest, FirstRunKeepsDefaultsAndStartGameWritesAllNine) {
+  Tlaunchpad& pad = make();
+  const LaunchpadControls defaults;
+  EXPECT_EQ(pad.controls.name, "Player 1");
+  EXPECT_EQ(pad.controls.pullputt, defaults.pullputt);
+  EXPECT_EQ(pad.controls.frameskip, 75);
+  EXPECT_TRUE(pad.controls.screen640);
+  EXPECT_TRUE(pad.controls.bgsounds);
+  for (const char* n : kNine) EXPECT_FALSE(fs::exists(settings / (std::string(
+                                  "Software/Brackwater/Fairglade Beta 3/") + n))) << n;
+  pad.controls.skipintro = true;
+  pad.launchClick();
+  for (const char* n : kNine) {
+    EXPECT_TRUE(fs::exists(settings / (std::string("Software/Brackwater/Fairglade Beta 3/") + n + "/" + n))) << n;
+  }
+  EXPECT_EQ(stored("RunOnce"), 1);
+  EXPECT_EQ(stored("FrameSkip"), 75);
+  EXPECT_EQ(stored("PullPutt"), 1);
+  EXPECT_EQ(stored("PushPutt"), 0);
+  EXPECT_EQ(stored("SkipIntro"), 1);
+}
+
+TEST_F(LaunchpadTest, SecondStartReadsTheStoredSettingsBack) {
+  store({{"RunOnce", 1}, {"SkipIntro", 1}, {"PushPutt", 1}, {"PullPutt", 0}, {"screen640", 0},
+         {"screen800", 0}, {"screen1024", 1}, {"bgsounds", 0}, {"FrameSkip", 50}});
+  Tlaunchpad& pad = make();
+  EXPECT_TRUE(pad.controls.skipintro);
+  EXPECT_TRUE(pad.controls.pushputt);
+  EXPECT_FALSE(pad.controls.pullputt);
+  EXPECT_FALSE(pad.controls.screen640);
+  EXPECT_TRUE(pad.controls.screen1024);
+  EXPECT_FALSE(pad.controls.bgsounds);
+  EXPECT_EQ(pad.controls.frameskip, 50);
+  EXPECT_TRUE(platform.errors().empty());
+}
+
+TEST_F(LaunchpadTest, WithoutRunOnceNothingElseIsRead) {
+  store({{"SkipIntro", 1}, {"FrameSkip", 25}});
+  Tlaunchpad& pad = make();
+  EXPECT_FALSE(pad.controls.skipintro);
+  EXPECT_EQ(pad.controls.frameskip, 75);
+}
+
+struct ReadFault {
+  const char* label;
+  const char* setting;   // planted under this name; null: the store cannot open
+  const char* content;   // null: subkey without value
+  const char* message;
+};
+
+class LaunchpadReadFault : public LaunchpadTest, public ::testing::WithParamInterface<ReadFault> {};
+
+TEST_P(LaunchpadReadFault, IsShownAndSkipsTheRestOfFormCreate) {
+  const ReadFault& f = GetParam();
+  fs::create_directories(game / "skins/Neon");
+  test::writeTexture(game / "textures/red.bmp", 200);
+  std::string key = settings / "Software/Brackwater/Fairglade Beta 3/";
+  if (f.setting) {
+    store({{"RunOnce", 1}, {"SkipIntro", 1}, {"PushPutt", 1}, {"PullPutt", 0}, {"FrameSkip", 25}});
+    fs::remove_all(key + f.setting);
+    fs::create_directories(key + f.setting);
+    if (f.content) test::writeText(key + f.setting + "/" + f.setting, f.content);
+  } else {
+    // A user root that is a file: the store never opens.
+    fs::remove_all(settings.path());
+    test::writeText(settings.path(), "not a folder");
+  }
+  Tlaunchpad& pad = make();
+  ASSERT_EQ(platform.errors().size(), 1u);
+  EXPECT_EQ(platform.errors()[0], f.setting ? formatMessage(f.message, f.setting) : std::string(f.message));
+  // Read before the fault: kept. After it: defaults. Skins and texture: skipped.
+  EXPECT_EQ(pad.controls.skipintro, f.setting != nullptr);
+  EXPECT_EQ(pad.controls.frameskip, 75);
+  EXPECT_EQ(pad.controls.skins.size(), 1u);
+  EXPECT_TRUE(pad.controls.texture_file.empty());
+  if (!f.setting) {
+    fs::remove(settings.path());
+    fs::create_directories(settings.path());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, LaunchpadReadFault,
+    ::testing::Values(ReadFault{"NotOpened", nullptr, nullptr, "Registry not opened"},
+                      ReadFault{"WrongType", "screen800", "sz:yes", "Invalid data type for '%s'"},
+                      ReadFault{"NoData", "bgsounds", nullptr, "Failed to get data for '%s'"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(LaunchpadTest, FailedWriteStopsStartGameAndKeepsTheOldValue) {
+  store({{"RunOnce", 1}, {"SkipIntro", 1}, {"FrameSkip", 50}});
+  Tlaunchpad& pad = make();
+  pad.show();
+  // A file where the "screen800" subkey should be.
+  std::string key = settings / "Software/Brackwater/Fairglade Beta 3/";
+  fs::remove_all(key + "screen800");
+  test::writeText(key + "screen800", "in the way");
+  bool ran = false;
+  pad.runGame = [&] { ran = true; };
+  pad.controls.frameskip = 100;
+  platform.pushClick(0, 0);  // nothing there
+  clickOn(ControlId::launch);
+  ASSERT_FALSE(platform.errors().empty());
+  EXPECT_EQ(platform.errors().back(), "Failed to set data for 'screen800'");
+  EXPECT_FALSE(ran);
+  EXPECT_EQ(stored("FrameSkip"), 50);
+  EXPECT_TRUE(pad.DXinterface.initialized());
+}
+
+struct PacingCase {
+  const char* label;
+  int32_t stored;       // 0: first run
+  std::vector<ControlId> clicks;
+  std::vector<int32_t> positions;  // after each click
+};
+
+class FramePacing : public LaunchpadTest, public ::testing::WithParamInterface<PacingCase> {};
+
+TEST_P(FramePacing, ArrowButtonsStepTheBar) {
+  const PacingCase& c = GetParam();
+  if (c.stored) store({{"RunOnce", 1}, {"SkipIntro", 1}, {"PullPutt", 1}, {"FrameSkip", c.stored}});
+  Tlaunchpad& pad = make();
+  pad.show();
+  clickOn(ControlId::tab_setup);
+  for (size_t i = 0; i < c.clicks.size(); ++i) {
+    int before = pad.clickCount();
+    clickOn(c.clicks[i]);
+    EXPECT_EQ(pad.controls.frameskip, c.positions[i]) << "after click " << i;
+    EXPECT_EQ(pad.clickCount(), before + 1);
+  }
+}
+
+const ControlId kInc = ControlId::fskip_inc, kDec = ControlId::fskip_dec;
+INSTANTIATE_TEST_SUITE_P(
+    Bar, FramePacing,
+    ::testing::Values(PacingCase{"From75Up", 0, {kInc, kInc}, {100, 100}},
+                      PacingCase{"From75Down", 0, {kDec, kDec, kDec}, {50, 25, 25}},
+                      PacingCase{"Stored30Up", 30, {kInc, kInc, kInc}, {55, 80, 80}},
+                      PacingCase{"Stored30Down", 30, {kDec, kInc}, {25, 50}},
+                      PacingCase{"StoredTooLow", 5, {kDec}, {25}},
+                      PacingCase{"StoredNegative", -40, {kInc}, {50}},
+                      PacingCase{"StoredTooHigh", 1000, {kInc, kDec}, {100, 75}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(LaunchpadTest, TabsShowTheirPanelsAndSetTrainingMode) {
+  showSkipped();
+  std::vector<bool> training;
+  pad->setTrainingMode = [&](bool t) { training.push_back(t); };
+  EXPECT_TRUE(pad->controls.start_visible);
+  clickOn(ControlId::tab_training);
+  EXPECT_TRUE(pad->controls.start_visible);
+  EXPECT_TRUE(pad->controls.training_tab);
+  EXPECT_EQ(pad->controls.label3, "");
+  clickOn(ControlId::tab_setup);
+  EXPECT_FALSE(pad->controls.start_visible);
+  EXPECT_TRUE(pad->controls.setup_visible);
+  clickOn(ControlId::tab_exit);
+  EXPECT_TRUE(pad->controls.quit_visible);
+  EXPECT_FALSE(pad->controls.setup_visible);
+  EXPECT_FALSE(app.terminated());
+  clickOn(ControlId::tab_game);
+  EXPECT_EQ(pad->controls.label3, "The game ends if score is 2 over par");
+  EXPECT_EQ(training, (std::vector<bool>{true, false}));
+  EXPECT_EQ(pad->clickCount(), 4);
+  clickOn(ControlId::tab_exit);
+  clickOn(ControlId::quit);
+  EXPECT_TRUE(app.terminated());
+}
+
+TEST_F(LaunchpadTest, SetupControlsFollowClicks) {
+  showSkipped();
+  clickOn(ControlId::tab_setup);
+  int clicks = pad->clickCount();
+  clickOn(ControlId::screen800);
+  clickOn(ControlId::soundoff);
+  clickOn(ControlId::bgsounds);
+  clickOn(ControlId::skipintro);
+  clickOn(ControlId::fastwrite);
+  const auto& c = pad->controls;
+  EXPECT_TRUE(c.screen800);
+  EXPECT_FALSE(c.screen640);
+  EXPECT_TRUE(c.soundoff);
+  EXPECT_FALSE(c.sound16bit);
+  EXPECT_FALSE(c.bgsounds);
+  EXPECT_FALSE(c.skipintro);
+  EXPECT_FALSE(c.fastwrites);
+  EXPECT_EQ(pad->clickCount(), clicks + 5);  // every box and radio clicks on the press
+  // Controls of a hidden panel do not react.
+  clickOn(ControlId::tab_game);
+  clickOn(ControlId::screen1024);
+  EXPECT_FALSE(c.screen1024);
+}
+
+TEST_F(LaunchpadTest, PlayerNameTakesTypedText) {
+  showSkipped();
+  clickOn(ControlId::name);
+  InputEvent back;
+  back.type = EventType::KeyDown;
+  back.key = vk::Back;
+  platform.push(back);
+  InputEvent text;
+  text.type = EventType::TextInput;
+  text.text = "2\x01\xC3\xA9 Ann";
+  platform.push(text);
+  app.pumpMessages();
+  EXPECT_EQ(pad->controls.name, "Player 2 Ann");
+  pad->setPlayerName(std::string(100, 'x'));
+  EXPECT_EQ(pad->controls.name.size(), Tlaunchpad::kMaxNameLength);
+}
+
+TEST_F(LaunchpadTest, StartGameHandsOverDisplayAndSoundAndTakesThemBack) {
+  showSkipped();
+  ASSERT_TRUE(pad->DXSong.item(0).isPlaying());
+  int music = pad->musicStarts();
+  clickOn(ControlId::tab_setup);
+  clickOn(ControlId::screen1024);
+  clickOn(ControlId::tab_game);
+  std::vector<std::string> seen;
+  pad->runGame = [&] {
+    seen.push_back(pad->DXinterface.initialized() ? "display held" : "display free");
+    seen.push_back(pad->DXSound.initialized() ? "sound held" : "sound free");
+    seen.push_back(pad->controls.setup_visible ? "setup shown" : "setup hidden");
+    seen.push_back(stored("screen1024") ? "stored" : "not stored");
+    seen.push_back(platform.displayOpen() ? "screen busy" : "screen free");
+  };
+  int clicks = pad->clickCount();
+  clickOn(ControlId::launch);
+  EXPECT_EQ(seen, (std::vector<std::string>{"display free", "sound free", "setup hidden", "stored", "screen free"}));
+  EXPECT_EQ(pad->clickCount(), clicks + 2);  // the press and the button's own click
+  EXPECT_TRUE(pad->DXinterface.initialized());
+  EXPECT_TRUE(pad->DXSound.initialized());
+  EXPECT_TRUE(pad->DXSong.item(0).isPlaying());
+  EXPECT_GT(pad->musicStarts(), music);
+  EXPECT_TRUE(pad->controls.start_visible);
+}
+
+TEST_F(LaunchpadTest, GameFailureStillBringsTheLaunchWindowBack) {
+  showSkipped();
+  pad->runGame = [] { throw GameError("Cannot open file \"gui.dxg\". No such file or directory"); };
+  clickOn(ControlId::launch);
+  ASSERT_FALSE(platform.errors().empty());
+  EXPECT_EQ(platform.errors().back(), "Cannot open file \"gui.dxg\". No such file or directory");
+  EXPECT_TRUE(pad->DXinterface.initialized());
+  EXPECT_TRUE(pad->visible());
+}
+
+TEST_F(LaunchpadTest, MissingMenuSoundsLeaveASilentWorkingWindow) {
+  fs::remove(game / "menu.dxw");
+  showSkipped();
+  ASSERT_EQ(platform.errors().size(), 1u);
+  EXPECT_TRUE(pad->DXinterface.initialized());
+  EXPECT_TRUE(pad->controls.start_visible);
+  clickOn(ControlId::tab_setup);
+  EXPECT_TRUE(pad->controls.setup_visible);
+}
+
+TEST_F(LaunchpadTest, PaintsTheLogoAndBallPreview) {
+  test::writeTexture(game / "textures/a.bmp", 255);
+  showSkipped();
+  runFor(100);
+  const Surface& shot = platform.lastFrame();
+  ASSERT_EQ(shot.width, 640);
+  const Rect r = controlOf(ControlId::balltexture).rect;
+  uint32_t c = pixelToColor(shot.at(r.left + 5, r.top + 5), shot.format);
+  EXPECT_EQ(c & 0xFF, 0xF8u);  // red preview
+  EXPECT_EQ(c >> 8, 0u);
+}
+
+}  // namespace
+}  // namespace fg
