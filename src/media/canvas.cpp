@@ -26,28 +26,33 @@ void Canvas::plot(int x, int y, uint16_t value) {
 
 void Canvas::setPixel(int x, int y, uint32_t bgr) { plot(x, y, colorToPixel(bgr, target_->format)); }
 
-// Bresenham from the pen to (x, y), leaving out the end point; the pen moves there.
+// Bresenham from the pen to (x, y), leaving out the end point; the pen moves
+// there. On a tie the minor coordinate waits one more step.
 void Canvas::lineTo(int x, int y) {
-  int64_t x0 = penX_, y0 = penY_;
-  const int64_t x1 = x, y1 = y;
-  const int64_t dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
-  const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+  const int64_t dx = std::llabs(int64_t{x} - penX_), dy = std::llabs(int64_t{y} - penY_);
+  const int sx = penX_ < x ? 1 : -1, sy = penY_ < y ? 1 : -1;
   // Coordinates come from data files too; absurd lengths are not walked.
   constexpr int64_t kMaxLength = int64_t{1} << 24;
-  if (dx > kMaxLength || -dy > kMaxLength) {
-    moveTo(x, y);
-    return;
-  }
-  int64_t err = dx + dy;
-  const int64_t w = target_->width, h = target_->height;
-  while (x0 != x1 || y0 != y1) {
-    if (x0 >= 0 && y0 >= 0 && x0 < w && y0 < h) target_->row(static_cast<int>(y0))[x0] = penPixel_;
-    // A line far outside the surface has nothing left to draw once it has
-    // moved away from it.
-    if ((x0 < 0 && sx < 0) || (x0 >= w && sx > 0) || (y0 < 0 && sy < 0) || (y0 >= h && sy > 0)) break;
-    const int64_t e2 = 2 * err;
-    if (e2 >= dy) err += dy, x0 += sx;
-    if (e2 <= dx) err += dx, y0 += sy;
+  if (dx <= kMaxLength && dy <= kMaxLength) {
+    const bool xMajor = dx >= dy;
+    const int64_t major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    int64_t px = penX_, py = penY_, err = 2 * minor - major;
+    const int64_t w = target_->width, h = target_->height;
+    for (int64_t i = 0; i < major; ++i) {
+      if (px >= 0 && py >= 0 && px < w && py < h) target_->row(static_cast<int>(py))[px] = penPixel_;
+      // Once the line has left the surface moving away from it, it is done.
+      if ((px < 0 && sx < 0 && xMajor) || (px >= w && sx > 0 && xMajor) || (py < 0 && sy < 0 && !xMajor) ||
+          (py >= h && sy > 0 && !xMajor))
+        break;
+      if (err > 0) {
+        if (xMajor) py += sy;
+        else px += sx;
+        err -= 2 * major;
+      }
+      err += 2 * minor;
+      if (xMajor) px += sx;
+      else py += sy;
+    }
   }
   moveTo(x, y);
 }
@@ -86,7 +91,7 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
     if (e2 <= dy) y0++, y1--, err += dy += a;
     if (e2 >= dx || 2 * err > dy) x0++, x1--, err += dx += b1;
   } while (x0 <= x1);
-  while (y0 - y1 < b) {  // the tips of very flat ellipses
+  while (y0 - y1 <= b) {  // the tips of very thin ellipses
     put(x0 - 1, y0), put(x1 + 1, y0++);
     put(x0 - 1, y1), put(x1 + 1, y1--);
   }
