@@ -135,7 +135,7 @@ void label(CairoImage& img, const HudFonts& f, int x, int y, const std::string& 
 void closeStrip(CairoImage& img, const Theme& t, const HudFonts& f, double h) {
   cairo_t* cr = img.cr();
   // The close area runs from screen x 269 to 544 over the title strip's height.
-  bevelBox(cr, 265, 0, 276, h, 5, t.closeTop, t.closeBottom, t.closeTop.mix({1, 1, 1}, 0.5),
+  bevelBox(cr, 265, 0, 276, h, 0, t.closeTop, t.closeBottom, t.closeTop.mix({1, 1, 1}, 0.5),
            t.panelDark, false);
   const std::string text = "CLICK HERE TO CLOSE THE GAME";
   label(img, f, 265 + (258 - PixelFont::width(text)) / 2, static_cast<int>(h / 2) - 5, text, t.closeText,
@@ -154,7 +154,7 @@ void closeStrip(CairoImage& img, const Theme& t, const HudFonts& f, double h) {
 }
 
 void titleStrip(CairoImage& img, const Theme& t, const HudFonts& f, double h, bool hint) {
-  bevelBox(img.cr(), 0, 0, 266, h, 5, t.stripTop, t.stripBottom, t.stripTop.mix({1, 1, 1}, 0.6),
+  bevelBox(img.cr(), 0, 0, 266, h, 0, t.stripTop, t.stripBottom, t.stripTop.mix({1, 1, 1}, 0.6),
            t.panelDark, false);
   const int ty = static_cast<int>(h / 2) - 5;
   label(img, f, 7, ty, t.title, t.stripText, t.stripTop.mix({1, 1, 1}, 0.5));
@@ -225,19 +225,21 @@ Picture drawPushPuttMark(const Theme& t, const HudFonts& f) {
 
 Picture drawScoreDigits(const Theme& t, const HudFonts& f) {
   const std::string chars = "0123456789 -";
-  CairoImage img(kDigitWidth * static_cast<int>(chars.size()), kDigitHeight);
-  cairo_t* cr = img.cr();
-  for (size_t i = 0; i < chars.size(); ++i) {
-    if (chars[i] == ' ') continue;
-    const double cx = kDigitWidth * (i + 0.5);
-    f.condensed.textPath(cr, 17, cx, 15, std::string(1, chars[i]), TextAlign::Centre);
-    cairo_set_line_width(cr, 2);
-    setSource(cr, t.digitEdge);
-    cairo_stroke_preserve(cr);
-    verticalGradient(cr, 2, 15, t.digitTop, t.digitBottom);
-    cairo_fill(cr);
+  std::vector<Picture> glyphs;
+  for (char c : chars) {
+    CairoImage img(kDigitWidth, kDigitHeight);  // each digit kept inside its own cell
+    cairo_t* cr = img.cr();
+    if (c != ' ') {
+      f.condensed.textPath(cr, 17, kDigitWidth / 2.0, 15, std::string(1, c), TextAlign::Centre);
+      cairo_set_line_width(cr, 2);
+      setSource(cr, t.digitEdge);
+      cairo_stroke_preserve(cr);
+      verticalGradient(cr, 2, 15, t.digitTop, t.digitBottom);
+      cairo_fill(cr);
+    }
+    glyphs.push_back(toKeyedPicture(img, 100));
   }
-  return toKeyedPicture(img, 100);
+  return gridOfPatterns(glyphs, static_cast<int>(glyphs.size()));
 }
 
 }  // namespace fg

@@ -79,8 +79,9 @@ Picture largeFont(const ContentContext& ctx) {
                    TextAlign::Centre, rgbFromHex(0xFFFFF0), rgbFromHex(0xFFB030), rgbFromHex(0xFF5020));
     glyphs.push_back(toPicture(img));
   }
-  (void)count;
-  return gridOfPatterns(glyphs, 16);
+  // 61 glyphs in one row: any grid of several rows would leave empty cells
+  // that count as patterns.
+  return gridOfPatterns(glyphs, count);
 }
 
 void backdrop(cairo_t* cr, double w, double h) {
