@@ -34,13 +34,8 @@ void scaledLoop(Surface& dst, const BlitSource& src, const ScaledSpan& g, int a)
       rows::blendRow<Op, Keyed, SF, DF>(drow, srow + (g.uStart >> 16), w, src.key, a);
       continue;
     }
-    uint32_t u = static_cast<uint32_t>(g.uStart);
-    const uint32_t step = static_cast<uint32_t>(g.stepX);
-    for (int x = 0; x < w; ++x, u += step) {
-      uint16_t s = srow[u >> 16];
-      if (Keyed && s == src.key) continue;
-      drow[x] = blend::apply<Op, SF, DF>(s, drow[x], a);
-    }
+    rows::scaledRow<Op, Keyed, SF, DF>(drow, srow, w, static_cast<uint32_t>(g.uStart),
+                                       static_cast<uint32_t>(g.stepX), src.key, a);
   }
 }
 
