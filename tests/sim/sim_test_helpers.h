@@ -81,3 +81,14 @@ inline std::vector<std::string> banners(const std::vector<SimEvent>& events) {
 }
 
 }  // namespace fg::test
+
+namespace fg::test {
+
+// A recorder whose hole start only clears the cup flag, for runs that must
+// stay on the hole they were given.
+class RecordingHostNoInit : public RecordingHost {
+ public:
+  void HoleInit(GameState& gs) override { gs.holed_out = false; }
+};
+
+}  // namespace fg::test
