@@ -1,8 +1,14 @@
 // The drawing, bitmap and synthesis helpers other content tools build on.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
+#include "avi_writer.h"
 #include "bitmap_files.h"
 #include "cairo_picture.h"
+#include "font_text.h"
+#include "media/error.h"
 #include "media/archive_writer.h"
 #include "synth.h"
 
@@ -87,6 +93,84 @@ TEST(Synth, WaveFormatIsMono16BitPcm) {
   EXPECT_EQ(w.bits, 16);
   EXPECT_EQ(w.sampleRate, static_cast<uint32_t>(kSampleRate));
   EXPECT_EQ(w.data.size(), 2u * 441);
+}
+
+}  // namespace
+}  // namespace fg
+
+namespace fg {
+namespace {
+
+TEST(PastePicture, ClipsAtEveryEdge) {
+  Picture dst = blankPicture(4, 4);
+  pastePicture(dst, blankPicture(3, 3, 9, 9, 9), -2, 3);
+  int set = 0;
+  for (size_t i = 0; i < dst.rgb.size(); i += 3) set += dst.rgb[i] == 9;
+  EXPECT_EQ(set, 1);  // only (0, 3)
+  EXPECT_EQ(dst.rgb[(3 * 4 + 0) * 3], 9);
+}
+
+double amplitudeOf(const Sound& s) { return s.peak(); }
+
+TEST(Synth, FiltersPassTheirOwnBand) {
+  Tone low;
+  low.freqStart = low.freqEnd = 100;
+  low.seconds = 0.5;
+  Tone high = low;
+  high.freqStart = high.freqEnd = 6000;
+  Sound a = makeTone(low), b = makeTone(high);
+  lowPass(a, 1000);
+  lowPass(b, 1000);
+  EXPECT_GT(amplitudeOf(a), 0.8);
+  EXPECT_LT(amplitudeOf(b), 0.3);
+  Sound c = makeTone(low), d = makeTone(high);
+  highPass(c, 500);
+  highPass(d, 500);
+  EXPECT_LT(amplitudeOf(c), 0.3);
+  EXPECT_GT(amplitudeOf(d), 0.8);
+}
+
+TEST(AviWriter, WritesAVideoTheDecoderReadsBack) {
+  const std::string path = ::testing::TempDir() + "fg_avi_writer_test.avi";
+  {
+    AviWriter avi(path, 64, 48, 25, kSampleRate);
+    for (int f = 0; f < 5; ++f) {
+      avi.addFrame(blankPicture(64, 48, static_cast<uint8_t>(f * 40), 100, 200));
+      avi.addAudio(std::vector<int16_t>(882, static_cast<int16_t>(f * 100)));
+    }
+    avi.finish();
+  }
+  const VideoInfo info = probeVideo(path);
+  EXPECT_EQ(info.width, 64);
+  EXPECT_EQ(info.height, 48);
+  EXPECT_EQ(info.videoFrames, 5);
+  EXPECT_EQ(info.audioSamples, 5 * 882);
+  EXPECT_EQ(info.audioRate, kSampleRate);
+  std::remove(path.c_str());
+}
+
+TEST(AviWriter, RefusesFramesOfAnotherSizeAndLeavesNoFile) {
+  const std::string path = ::testing::TempDir() + "fg_avi_writer_bad.avi";
+  {
+    AviWriter avi(path, 32, 32, 25, 0);
+    EXPECT_THROW(avi.addFrame(blankPicture(16, 16)), GameError);
+  }
+  EXPECT_FALSE(std::ifstream(path).good());
+  EXPECT_FALSE(std::ifstream(path + ".part").good());
+}
+
+TEST(ProbeVideo, FailsOnAFileThatIsNotAVideo) {
+  const std::string path = ::testing::TempDir() + "fg_not_a_video.avi";
+  std::ofstream(path) << "RIFF this is not a video";
+  EXPECT_THROW(probeVideo(path), GameError);
+  std::remove(path.c_str());
+}
+
+TEST(FontFace, MeasuresTextAndNamesAMissingFont) {
+  FontFace font("DejaVuSans-Bold.ttf");
+  CairoImage img(8, 8);
+  EXPECT_GT(font.textWidth(img.cr(), 20, "WW"), font.textWidth(img.cr(), 20, "W"));
+  EXPECT_THROW(FontFace("NoSuchFont.ttf"), GameError);
 }
 
 }  // namespace

@@ -85,6 +85,8 @@ TEST(MenuMusic, LoopsWithoutASeam) {
   WaveList list;
   list.loadFromFile(gameFile("menu.dxw"));
   ASSERT_EQ(list.count(), 2);
+  EXPECT_TRUE(list.item(0).looped());
+  EXPECT_FALSE(list.item(1).looped());
   const Wave& w = list.item(0).wave;
   const std::vector<int> s = samples16(w);
   const double seconds = static_cast<double>(s.size()) / w.sampleRate;

@@ -125,38 +125,47 @@ void polygon(cairo_t* cr, const std::vector<std::array<double, 2>>& pts) {
   cairo_close_path(cr);
 }
 
-void drawPutterFrame(cairo_t* cr, double angle, bool shadow) {
-  // Direction of the shot on the ground (undo the 2:1 slant), and across it.
-  double dx = std::cos(angle), dy = 2 * std::sin(angle);
-  const double n = std::hypot(dx, dy);
-  dx /= n, dy /= n;
-  const double px = -dy, py = dx;
-  const double halfLen = 13, halfDepth = 4.5, height = 8;
-  auto corner = [&](double along, double across, double z) {
-    return V3{dx * along + px * across, dy * along + py * across, z};
-  };
-  const V3 heel = corner(0, halfLen - 2, height);
-  const V3 top = {heel.x - dx * 10 + px * 6, heel.y - dy * 10 + py * 6, 108};
-  const V3 gripStart = {heel.x + (top.x - heel.x) * 0.72, heel.y + (top.y - heel.y) * 0.72, 8 + 100 * 0.72};
-  auto proj = shadow ? projectShadow : project;
+// The putter for one direction: a box-shaped head on the ground, a shaft
+// leaning back towards the player, and a grip.
+struct PutterShape {
+  double dx, dy, px, py;  // along the shot and across it, on the ground
+  double halfLen = 13, halfDepth = 4.5, height = 8;
+  V3 heel, top, gripStart;
 
-  if (shadow) {
-    std::vector<std::array<double, 2>> hull;
-    for (double a : {-halfDepth, halfDepth})
-      for (double c : {-halfLen, halfLen})
-        for (double z : {0.0, height}) hull.push_back(proj(corner(a, c, z)));
-    // Convex outline of the head's shadow: sort around the centre.
-    double mx = 0, my = 0;
-    for (auto& p : hull) mx += p[0] / hull.size(), my += p[1] / hull.size();
-    std::sort(hull.begin(), hull.end(), [&](auto& a, auto& b) {
-      return std::atan2(a[1] - my, a[0] - mx) < std::atan2(b[1] - my, b[0] - mx);
-    });
-    polygon(cr, hull);
-    cairo_set_source_rgb(cr, 0.42, 0.42, 0.38);
-    cairo_fill(cr);
+  explicit PutterShape(double angle) {
+    // Undo the 2:1 slant to get the direction on the ground.
+    dx = std::cos(angle), dy = 2 * std::sin(angle);
+    const double n = std::hypot(dx, dy);
+    dx /= n, dy /= n;
+    px = -dy, py = dx;
+    heel = corner(0, halfLen - 2, height);
+    top = {heel.x - dx * 10 + px * 6, heel.y - dy * 10 + py * 6, 108};
+    gripStart = {heel.x + (top.x - heel.x) * 0.72, heel.y + (top.y - heel.y) * 0.72, 8 + 100 * 0.72};
   }
-  // Shaft, then grip.
-  const auto a = proj(heel), b = proj(gripStart), c = proj(top);
+  V3 corner(double along, double across, double z) const {
+    return {dx * along + px * across, dy * along + py * across, z};
+  }
+};
+
+void headShadow(cairo_t* cr, const PutterShape& s) {
+  std::vector<std::array<double, 2>> hull;
+  for (double a : {-s.halfDepth, s.halfDepth})
+    for (double c : {-s.halfLen, s.halfLen})
+      for (double z : {0.0, s.height}) hull.push_back(projectShadow(s.corner(a, c, z)));
+  // Convex outline of the head's shadow: the points sorted around their centre.
+  double mx = 0, my = 0;
+  for (auto& p : hull) mx += p[0] / hull.size(), my += p[1] / hull.size();
+  std::sort(hull.begin(), hull.end(), [&](auto& a, auto& b) {
+    return std::atan2(a[1] - my, a[0] - mx) < std::atan2(b[1] - my, b[0] - mx);
+  });
+  polygon(cr, hull);
+  cairo_set_source_rgb(cr, 0.42, 0.42, 0.38);
+  cairo_fill(cr);
+}
+
+void shaft(cairo_t* cr, const PutterShape& s, bool shadow) {
+  auto proj = shadow ? projectShadow : project;
+  const auto a = proj(s.heel), b = proj(s.gripStart), c = proj(s.top);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_width(cr, 2.8);
   if (shadow) cairo_set_source_rgb(cr, 0.36, 0.36, 0.32);
@@ -176,36 +185,37 @@ void drawPutterFrame(cairo_t* cr, double angle, bool shadow) {
   cairo_move_to(cr, a[0] - 0.6, a[1]);
   cairo_line_to(cr, b[0] - 0.6, b[1]);
   cairo_stroke(cr);
+}
 
-  // The head: a box whose faces toward the viewer (ground y growing) show.
+void sideFaces(cairo_t* cr, const PutterShape& s) {
   const V3 light = {-0.55, -0.55, 0.63};
-  struct Face {
-    double nx, ny;
-    std::vector<V3> pts;
-  };
-  std::vector<Face> faces;
-  for (int s : {-1, 1}) {
-    faces.push_back({dx * s, dy * s, {corner(s * halfDepth, -halfLen, 0), corner(s * halfDepth, halfLen, 0),
-                                      corner(s * halfDepth, halfLen, height), corner(s * halfDepth, -halfLen, height)}});
-    faces.push_back({px * s, py * s, {corner(-halfDepth, s * halfLen, 0), corner(halfDepth, s * halfLen, 0),
-                                      corner(halfDepth, s * halfLen, height), corner(-halfDepth, s * halfLen, height)}});
+  for (int sign : {-1, 1}) {
+    for (int across = 0; across < 2; ++across) {
+      const double nx = (across ? s.px : s.dx) * sign, ny = (across ? s.py : s.dy) * sign;
+      if (ny <= 0) continue;  // only faces turned towards the viewer show
+      std::vector<V3> pts;
+      if (across)
+        pts = {s.corner(-s.halfDepth, sign * s.halfLen, 0), s.corner(s.halfDepth, sign * s.halfLen, 0),
+               s.corner(s.halfDepth, sign * s.halfLen, s.height), s.corner(-s.halfDepth, sign * s.halfLen, s.height)};
+      else
+        pts = {s.corner(sign * s.halfDepth, -s.halfLen, 0), s.corner(sign * s.halfDepth, s.halfLen, 0),
+               s.corner(sign * s.halfDepth, s.halfLen, s.height), s.corner(sign * s.halfDepth, -s.halfLen, s.height)};
+      std::vector<std::array<double, 2>> screen;
+      for (const V3& p : pts) screen.push_back(project(p));
+      polygon(cr, screen);
+      const double k = 0.35 + 0.5 * std::max(0.0, nx * light.x + ny * light.y);
+      cairo_set_source_rgb(cr, 0.45 * k + 0.1, 0.5 * k + 0.1, 0.62 * k + 0.12);
+      cairo_fill(cr);
+    }
   }
-  for (const Face& f : faces) {
-    if (f.ny <= 0) continue;
-    const double lit = std::max(0.0, f.nx * light.x + f.ny * light.y);
-    std::vector<std::array<double, 2>> pts;
-    for (const V3& p : f.pts) pts.push_back(project(p));
-    polygon(cr, pts);
-    const double k = 0.35 + 0.5 * lit;
-    cairo_set_source_rgb(cr, 0.45 * k + 0.1, 0.5 * k + 0.1, 0.62 * k + 0.12);
-    cairo_fill(cr);
-  }
-  std::vector<std::array<double, 2>> topFace = {project(corner(-halfDepth, -halfLen, height)),
-                                                project(corner(halfDepth, -halfLen, height)),
-                                                project(corner(halfDepth, halfLen, height)),
-                                                project(corner(-halfDepth, halfLen, height))};
-  polygon(cr, topFace);
-  cairo_pattern_t* g = cairo_pattern_create_linear(topFace[0][0], topFace[0][1], topFace[2][0], topFace[2][1]);
+}
+
+void topFace(cairo_t* cr, const PutterShape& s) {
+  const std::vector<std::array<double, 2>> face = {
+      project(s.corner(-s.halfDepth, -s.halfLen, s.height)), project(s.corner(s.halfDepth, -s.halfLen, s.height)),
+      project(s.corner(s.halfDepth, s.halfLen, s.height)), project(s.corner(-s.halfDepth, s.halfLen, s.height))};
+  polygon(cr, face);
+  cairo_pattern_t* g = cairo_pattern_create_linear(face[0][0], face[0][1], face[2][0], face[2][1]);
   cairo_pattern_add_color_stop_rgb(g, 0, 0.95, 0.97, 1.0);
   cairo_pattern_add_color_stop_rgb(g, 1, 0.6, 0.66, 0.76);
   cairo_set_source(cr, g);
@@ -214,13 +224,25 @@ void drawPutterFrame(cairo_t* cr, double angle, bool shadow) {
   cairo_set_line_width(cr, 0.8);
   cairo_set_source_rgb(cr, 0.2, 0.22, 0.3);
   cairo_stroke(cr);
-  // A gold sight line on the top face, pointing at the ball.
-  const auto s0 = project(corner(-halfDepth + 1, 0, height)), s1 = project(corner(halfDepth, 0, height));
+  // A gold sight line on the top, pointing at the ball.
+  const auto s0 = project(s.corner(-s.halfDepth + 1, 0, s.height)), s1 = project(s.corner(s.halfDepth, 0, s.height));
   cairo_set_source_rgb(cr, 1.0, 0.8, 0.2);
   cairo_set_line_width(cr, 1.2);
   cairo_move_to(cr, s0[0], s0[1]);
   cairo_line_to(cr, s1[0], s1[1]);
   cairo_stroke(cr);
+}
+
+void drawPutterFrame(cairo_t* cr, double angle, bool shadow) {
+  const PutterShape s(angle);
+  if (shadow) {
+    headShadow(cr, s);
+    shaft(cr, s, true);
+    return;
+  }
+  shaft(cr, s, false);
+  sideFaces(cr, s);
+  topFace(cr, s);
 }
 
 }  // namespace

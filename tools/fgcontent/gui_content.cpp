@@ -86,10 +86,12 @@ void writeGuiContent(const ContentContext& ctx) {
   for (size_t t = 1; t < themes.size(); ++t) {
     const std::string dir = ctx.out("skins/" + themes[t].name);
     std::filesystem::create_directories(dir);
-    for (const SkinPicture& s : skinPictures(themes[t], ctx)) {
-      writeFileAtomically(dir + "/" + s.file, encodeBitmapFile(s.picture));
-      if (std::string(s.file) == "panel.bmp") ctx.preview("skin_" + themes[t].name + "_panel.png", s.picture);
-    }
+    const std::vector<SkinPicture> skin = skinPictures(themes[t], ctx);
+    for (const SkinPicture& s : skin) writeFileAtomically(dir + "/" + s.file, encodeBitmapFile(s.picture));
+    if (!ctx.previewDir.empty())
+      ctx.preview("hud_mock_" + themes[t].name + ".png",
+                  hudPreview({skin[1].picture, skin[2].picture, skin[3].picture, skin[4].picture, skin[7].picture,
+                              skin[8].picture, skin[6].picture, skin[5].picture, putter}));
   }
 
   std::filesystem::create_directories(ctx.out("textures"));

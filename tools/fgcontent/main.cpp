@@ -2,6 +2,7 @@
 // the recipes in content/ui. Every run writes the same bytes.
 //
 //   fgcontent <recipe folder> <game folder> [--previews <folder>]
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -17,7 +18,14 @@ extern "C" {
 namespace fg {
 
 void ContentContext::preview(const std::string& name, const Picture& p) const {
-  if (!previewDir.empty()) savePng(p, previewDir + "/" + name);
+  if (previewDir.empty()) return;
+  // Small pictures are enlarged so the pixels can be judged.
+  const int k = std::max(p.width, p.height) < 160 ? 4 : 1;
+  Picture big = blankPicture(p.width * k, p.height * k);
+  for (int y = 0; y < big.height; ++y)
+    for (int x = 0; x < big.width; ++x)
+      for (int c = 0; c < 3; ++c) big.rgb[(y * big.width + x) * 3 + c] = p.rgb[((y / k) * p.width + x / k) * 3 + c];
+  savePng(big, previewDir + "/" + name);
 }
 
 namespace {
