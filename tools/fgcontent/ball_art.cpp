@@ -78,15 +78,11 @@ std::vector<BallTexture> makeBallTextures() {
     out.push_back({"classic.bmp", pt.p});
   }
   {
-    Painter pt;  // the black eight ball: a white spot with the number
+    Painter pt;  // the black pool ball: a round white spot
     pt.fill(28, 28, 40);
     for (int y = 4; y < 12; ++y)
       for (int x = 4; x < 12; ++x)
-        if ((x - 7.5) * (x - 7.5) + (y - 7.5) * (y - 7.5) < 13) pt.set(x, y, 244, 244, 236);
-    const char* eight[] = {".#.", "#.#", ".#.", "#.#", ".#."};
-    for (int y = 0; y < 5; ++y)
-      for (int x = 0; x < 3; ++x)
-        if (eight[y][x] == '#') pt.set(6 + x, 5 + y, 30, 30, 40);
+        if ((x - 7.5) * (x - 7.5) + (y - 7.5) * (y - 7.5) < 9) pt.set(x, y, 244, 244, 236);
     out.push_back({"eightball.bmp", pt.p});
   }
   {

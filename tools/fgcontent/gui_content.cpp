@@ -3,6 +3,7 @@
 
 #include "aim_art.h"
 #include "ball_art.h"
+#include "ball_preview.h"
 #include "content_context.h"
 #include "hud_art.h"
 #include "hud_preview.h"
@@ -101,6 +102,7 @@ void writeGuiContent(const ContentContext& ctx) {
     all.push_back(tex.picture);
   }
   ctx.preview("textures.png", gridOfPatterns(all, 8));
+  ctx.preview("ball_mock.png", ballPreview(textures, ballShading(), ballDarkening(), ballShadow()));
 }
 
 }  // namespace fg

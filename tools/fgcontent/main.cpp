@@ -20,7 +20,7 @@ namespace fg {
 void ContentContext::preview(const std::string& name, const Picture& p) const {
   if (previewDir.empty()) return;
   // Small pictures are enlarged so the pixels can be judged.
-  const int k = std::max(p.width, p.height) < 160 ? 4 : 1;
+  const int k = std::clamp(640 / std::max(1, std::max(p.width, p.height)), 1, 8);
   Picture big = blankPicture(p.width * k, p.height * k);
   for (int y = 0; y < big.height; ++y)
     for (int x = 0; x < big.width; ++x)

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <functional>
 
+#include "cairo_picture.h"
 #include "content_context.h"
 #include "media/archive_writer.h"
 #include "synth.h"
@@ -202,6 +203,29 @@ Sound bonusStroke() {
   return s;
 }
 
+// One strip per sound: its waveform over 2 seconds, for judging envelopes.
+Picture soundSheet(const std::vector<Sound>& sounds) {
+  constexpr int kWidth = 600, kStrip = 30;
+  CairoImage img(kWidth, kStrip * static_cast<int>(sounds.size()));
+  cairo_t* cr = img.cr();
+  for (size_t i = 0; i < sounds.size(); ++i) {
+    const double mid = kStrip * (i + 0.5), peak = std::max(1e-6f, sounds[i].peak());
+    cairo_set_source_rgb(cr, i % 2 ? 0.1 : 0.15, 0.15, 0.2);
+    cairo_rectangle(cr, 0, kStrip * i, kWidth, kStrip);
+    cairo_fill(cr);
+    const size_t perColumn = static_cast<size_t>(2.0 * kSampleRate / kWidth);
+    for (int x = 0; x < kWidth; ++x) {
+      float lo = 0, hi = 0;
+      for (size_t k = x * perColumn; k < (x + 1) * perColumn && k < sounds[i].samples.size(); ++k)
+        lo = std::min(lo, sounds[i].samples[k]), hi = std::max(hi, sounds[i].samples[k]);
+      cairo_rectangle(cr, x, mid - hi / peak * 13, 1, (hi - lo) / peak * 13 + 0.5);
+    }
+    cairo_set_source_rgb(cr, 0.5, 0.95, 0.6);
+    cairo_fill(cr);
+  }
+  return toPicture(img);
+}
+
 }  // namespace
 
 // The click is shared with the launch window's wave archive.
@@ -216,13 +240,16 @@ void writeSoundContent(const ContentContext& ctx) {
                          "unused", "launcher", "gameover", "forcefield", "explosion", "splash", "switch",
                          "bump1", "bump2", "tunnelexit", "completed", "unused", "unused", "bonus"};
   std::vector<WaveItemDesc> items;
+  std::vector<Sound> made;
   for (size_t i = 0; i < makers.size(); ++i) {
     WaveItemDesc d;
     d.name = names[i];
     // Unused places stay as short silences so the numbering holds.
-    d.wave = makers[i] ? toWave16(makers[i](), 0.7) : toWave16(Sound::silence(0.05), 0.7);
+    made.push_back(makers[i] ? makers[i]() : Sound::silence(0.05));
+    d.wave = toWave16(made.back(), 0.7);
     items.push_back(std::move(d));
   }
+  if (!ctx.previewDir.empty()) ctx.preview("sounds.png", soundSheet(made));
   writeFileAtomically(ctx.out("sound.dxw"), writeWaveArchive(items));
 }
 
