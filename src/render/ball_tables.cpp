@@ -4,8 +4,8 @@
 
 namespace fg {
 
-// Rows 0-2 and 13-15 and the outer columns are the identity; the middle bends
-// the texture round the ball.
+// Rows 0-2 and 14-15 and the outer columns are the identity; the middle bends
+// the texture round the ball (rows 3 and 13 only in their middle columns).
 const std::array<uint8_t, 256> kBallRemap = {
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
     16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,
