@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "frontend/registry_store.h"
 #include "media/error.h"
 #include "platform/headless_platform.h"
 #include "platform/sdl_factory.h"
@@ -18,7 +19,7 @@ namespace {
 const char* kUsage =
     "Usage: fairglade [options]\n"
     "  --windowed            play in a window instead of full screen (Alt+Enter toggles)\n"
-    "  --training            start the training course\n"
+    "  --settings DIR        keep the stored settings under DIR instead of the user's folder\n"
     "  --headless            run without display or sound, from an input script\n"
     "  --script FILE         input script for --headless (see README)\n"
     "  --shots DIR           folder for the script's screenshots (default: current folder)\n"
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
       return argv[++i];
     };
     if (a == "--help" || a == "-h") {
-      std::cout << kUsage;
+      std::cout << kUsage << "Settings are kept in " << fg::settingsFolder() << "\n";
       return 0;
     } else if (a == "--version") {
       std::cout << "Fairglade (beta 3) 0.3.0\n";
@@ -62,8 +63,8 @@ int main(int argc, char** argv) {
       headless = true;
     } else if (a == "--windowed") {
       windowed = true;
-    } else if (a == "--training") {
-      options.training = true;
+    } else if (a == "--settings") {
+      options.settingsRoot = value("--settings");
     } else if (a == "--script") {
       script = value("--script");
     } else if (a == "--shots") {

@@ -1,6 +1,9 @@
 #include "shell/program.h"
 
-#include "frontend/launchpad_controls.h"
+#include <memory>
+
+#include "frontend/intro_window.h"
+#include "frontend/launchpad_window.h"
 #include "media/application.h"
 #include "media/error.h"
 #include "shell/main_window.h"
@@ -11,12 +14,31 @@ namespace fg {
 int runProgram(Platform& platform, const ProgramOptions& options) {
   Application app(platform);
   app.Title = "Fairglade (beta 3)";
-  LaunchpadControls launchpad;
-  launchpad.training_tab = options.training;
+  std::string dir = exeDir();
   try {
-    TMain main(app, launchpad, exeDir());
-    main.training_mode = launchpad.training_tab;
-    main.ShowModal();
+    // The three windows, in their order: the launch window (the main window,
+    // the only one visible at first), the game window, the intro window.
+    Tlaunchpad launchpad(app, dir, options.settingsRoot);
+    std::unique_ptr<TMain> game;
+    try {
+      game = std::make_unique<TMain>(app, launchpad.controls, dir);
+    } catch (const std::exception& e) {
+      // The game window could not load its files; the launch window still runs.
+      app.showError(e.what());
+    }
+    Tintro intro(app, dir);
+    launchpad.intro = &intro;
+    launchpad.setTrainingMode = [&game](bool training) {
+      if (game) game->training_mode = training;
+    };
+    launchpad.runGame = [&game, &app] {
+      if (!game) throw GameError("Form not found");
+      game->ShowModal();
+      (void)app;
+    };
+    app.setTarget(&launchpad);
+    launchpad.show();
+    app.runUntil([] { return false; });
   } catch (const std::exception& e) {
     app.showError(e.what());
     return 1;

@@ -7,7 +7,7 @@
 namespace fg {
 
 struct ProgramOptions {
-  bool training = false;  // start the training course (the launch window's tab)
+  std::string settingsRoot;  // empty: the user's configuration folder
 };
 
 // Creates the application and its windows in their order and runs until the
