@@ -1,6 +1,7 @@
 #include "frontend/intro_window.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "media/error.h"
 #include "media/pixel_format.h"
@@ -138,7 +139,13 @@ void Tintro::skip() {
 
 void Tintro::onKeyDown(int, ShiftState) { skip(); }
 void Tintro::onMouseDown(MouseButton, ShiftState, int, int) { skip(); }
-void Tintro::onMouseMove(ShiftState, int, int) { park(); }
+void Tintro::onMouseMove(ShiftState, int x, int y) {
+  // Parking makes a move event of its own; a pointer already parked (or held
+  // a pixel short of the corner by the screen edge) stays put, or the two
+  // would chase each other for ever.
+  if (std::abs(x - kParkX) <= 1 && std::abs(y - kParkY) <= 1) return;
+  park();
+}
 
 void Tintro::park() { platform_.setCursorPos(kParkX, kParkY); }
 

@@ -25,7 +25,7 @@ class Tintro : public Window {
 
   void onKeyDown(int key, ShiftState) override;
   void onMouseDown(MouseButton, ShiftState, int, int) override;
-  void onMouseMove(ShiftState, int, int) override;
+  void onMouseMove(ShiftState, int x, int y) override;
 
   // The player's current file (full path); empty once closed.
   const std::string& fileName() const { return fileName_; }

@@ -1,0 +1,113 @@
+#include "frontend/launchpad_files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "launchpad_fixture.h"
+
+namespace fg {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScratchDir;
+
+TEST(SkinFolders, ListsPlainWritableVisibleFoldersByNameIgnoringCase) {
+  ScratchDir d;
+  for (const char* n : {"zeta", "Alpha", "beta", ".hidden", "locked"}) fs::create_directories(d / ("skins/" + std::string(n)));
+  ::chmod((d / "skins/locked").c_str(), 0555);            // read-only: left out
+  test::writeText(d / "skins/notes.txt", "a file");       // not a folder
+  fs::create_directory_symlink(d / "skins/zeta", d / "skins/link");  // a link, not a plain folder
+  EXPECT_EQ(listSkinFolders(d / "skins"), (std::vector<std::string>{"Alpha", "beta", "zeta"}));
+}
+
+TEST(SkinFolders, MissingFolderGivesNone) {
+  ScratchDir d;
+  EXPECT_TRUE(listSkinFolders(d / "skins").empty());
+}
+
+TEST(SkinFolders, ListIsBoundedToWhatTheGameLooksAt) {
+  ScratchDir d;
+  for (int i = 0; i < 300; ++i) fs::create_directories(d / ("skins/s" + std::to_string(1000 + i)));
+  auto skins = listSkinFolders(d / "skins");
+  EXPECT_EQ(skins.size(), kMaxSkinRows - 1);
+  EXPECT_EQ(skins.front(), "s1000");
+}
+
+TEST(TextureCycle, WrapsAroundInNameOrder) {
+  ScratchDir d;
+  for (const char* n : {"b.bmp", "A.BMP", "c.Bmp", "readme.txt", "d.bmp.txt"}) test::writeText(d / ("textures/" + std::string(n)), "x");
+  fs::create_directories(d / "textures/folder.bmp");
+  TextureCycle cycle(d / "textures/");
+  std::vector<std::string> seen{cycle.first()};
+  for (int i = 0; i < 4; ++i) seen.push_back(cycle.next(seen.back()));
+  EXPECT_EQ(seen, (std::vector<std::string>{"A.BMP", "b.bmp", "c.Bmp", "A.BMP", "b.bmp"}));
+}
+
+TEST(TextureCycle, EmptyOrMissingFolderGivesNothing) {
+  ScratchDir d;
+  TextureCycle cycle(d / "textures/");
+  EXPECT_EQ(cycle.first(), "");
+  EXPECT_EQ(cycle.next("x.bmp"), "");
+}
+
+TEST(TextureCycle, FileRemovedMeanwhileStillStepsOn) {
+  ScratchDir d;
+  for (const char* n : {"a.bmp", "b.bmp", "c.bmp"}) test::writeText(d / ("textures/" + std::string(n)), "x");
+  TextureCycle cycle(d / "textures/");
+  fs::remove(d / "textures/b.bmp");
+  EXPECT_EQ(cycle.next("b.bmp"), "c.bmp");
+}
+
+class LaunchpadFiles : public test::LaunchpadFixture {};
+
+TEST_F(LaunchpadFiles, SkinListAndNextButtonOnTheWindow) {
+  fs::create_directories(game / "skins/Retro");
+  fs::create_directories(game / "skins/chrome");
+  test::writeTexture(game / "textures/blue.bmp", 10);
+  test::writeTexture(game / "textures/Red.bmp", 250);
+  Tlaunchpad& pad = make();
+  EXPECT_EQ(pad.controls.skins, (std::vector<std::string>{"[default interface]", "chrome", "Retro"}));
+  EXPECT_EQ(pad.controls.skin_selected.size(), 3u);
+  EXPECT_EQ(pad.controls.texture_file, "blue.bmp");
+  EXPECT_EQ(pad.controls.ball_texture.rgb[0], 10);
+  pad.controls.skipintro = true;
+  pad.show();
+  clickOn(ControlId::tex_inc);
+  EXPECT_EQ(pad.controls.texture_file, "Red.bmp");
+  EXPECT_EQ(pad.controls.ball_texture.rgb[0], 250);
+  clickOn(ControlId::tex_inc);
+  EXPECT_EQ(pad.controls.texture_file, "blue.bmp");
+  // Picking the third row of the skin list selects it alone.
+  clickOn(ControlId::tab_setup);
+  const Rect r = controlOf(ControlId::skin).rect;
+  platform.pushClick(r.left + 10, r.top + 2 * kListRowHeight + 3);
+  app.pumpMessages();
+  EXPECT_EQ(pad.controls.skin_selected, (std::vector<bool>{false, false, true}));
+  platform.pushClick(r.left + 10, r.top + 2);
+  app.pumpMessages();
+  EXPECT_EQ(pad.controls.skin_selected, (std::vector<bool>{true, false, false}));
+}
+
+TEST_F(LaunchpadFiles, BadTextureKeepsThePreviewAndIsReported) {
+  test::writeTexture(game / "textures/a.bmp", 90);
+  test::writeText(game / "textures/b.bmp", "BMnot really a bitmap");
+  Tlaunchpad& pad = make();
+  pad.controls.skipintro = true;
+  pad.show();
+  clickOn(ControlId::tex_inc);
+  EXPECT_EQ(pad.controls.texture_file, "a.bmp");
+  EXPECT_EQ(pad.controls.ball_texture.rgb[0], 90);
+  EXPECT_EQ(platform.errors().size(), 1u);
+}
+
+TEST_F(LaunchpadFiles, NoTexturesKeepTheBuiltInBall) {
+  Tlaunchpad& pad = make();
+  EXPECT_TRUE(platform.errors().empty());
+  EXPECT_EQ(pad.controls.ball_texture, defaultBallTexture());
+}
+
+}  // namespace
+}  // namespace fg
