@@ -23,55 +23,61 @@ inline void blendPixel(uint16_t* d, uint16_t s, uint16_t key, int a) {
 
 #if defined(__SSE2__)
 
-// Eight 16-bit lanes. Every product and sum below stays under 65536, so the
-// low 16 bits of each lane hold the exact result.
+// Eight 16-bit lanes, each channel held at the top of its lane: an 8-bit
+// channel value c sits as c << 8, with the low bits zero after widening.
+// Products of two such values taken with mulhi give c * a exactly, and the
+// saturating adds and subtracts clamp at 255 and 0 for free.
 struct Lanes {
   __m128i a, notA255, notA256;
   explicit Lanes(int alpha)
-      : a(_mm_set1_epi16(static_cast<int16_t>(alpha))),
-        notA255(_mm_set1_epi16(static_cast<int16_t>(255 - alpha))),
-        notA256(_mm_set1_epi16(static_cast<int16_t>(256 - alpha))) {}
+      : a(_mm_set1_epi16(static_cast<int16_t>(alpha << 8))),
+        notA255(_mm_set1_epi16(static_cast<int16_t>((255 - alpha) << 8))),
+        notA256(_mm_set1_epi16(static_cast<int16_t>(((256 - alpha) & 0xFF) << 8))) {}
 };
+
+inline __m128i mask16(int m) { return _mm_set1_epi16(static_cast<int16_t>(m)); }
 
 template <PixelFormat F>
 inline void widen(__m128i p, __m128i& r, __m128i& g, __m128i& b) {
-  const __m128i f8 = _mm_set1_epi16(0xF8);
   if constexpr (F == PixelFormat::Rgb565) {
-    r = _mm_and_si128(_mm_srli_epi16(p, 8), f8);
-    g = _mm_and_si128(_mm_srli_epi16(p, 3), _mm_set1_epi16(0xFC));
+    r = _mm_and_si128(p, mask16(0xF800));
+    g = _mm_and_si128(_mm_slli_epi16(p, 5), mask16(0xFC00));
   } else {
-    r = _mm_and_si128(_mm_srli_epi16(p, 7), f8);
-    g = _mm_and_si128(_mm_srli_epi16(p, 2), f8);
+    r = _mm_and_si128(_mm_slli_epi16(p, 1), mask16(0xF800));
+    g = _mm_and_si128(_mm_slli_epi16(p, 6), mask16(0xF800));
   }
-  b = _mm_and_si128(_mm_slli_epi16(p, 3), f8);
+  b = _mm_slli_epi16(p, 11);
 }
 
+// Top-aligned channels back to a pixel, keeping each channel's high bits.
 template <PixelFormat F>
 inline __m128i narrow(__m128i r, __m128i g, __m128i b) {
-  const __m128i f8 = _mm_set1_epi16(0xF8);
   if constexpr (F == PixelFormat::Rgb565) {
-    return _mm_or_si128(_mm_or_si128(_mm_slli_epi16(_mm_and_si128(r, f8), 8),
-                                     _mm_slli_epi16(_mm_and_si128(g, _mm_set1_epi16(0xFC)), 3)),
-                        _mm_srli_epi16(b, 3));
+    return _mm_or_si128(_mm_or_si128(_mm_and_si128(r, mask16(0xF800)),
+                                     _mm_and_si128(_mm_srli_epi16(g, 5), mask16(0x07E0))),
+                        _mm_srli_epi16(b, 11));
   } else {
-    return _mm_or_si128(_mm_or_si128(_mm_slli_epi16(_mm_and_si128(r, f8), 7), _mm_slli_epi16(_mm_and_si128(g, f8), 2)),
-                        _mm_srli_epi16(b, 3));
+    return _mm_or_si128(_mm_or_si128(_mm_and_si128(_mm_srli_epi16(r, 1), mask16(0x7C00)),
+                                     _mm_and_si128(_mm_srli_epi16(g, 6), mask16(0x03E0))),
+                        _mm_srli_epi16(b, 11));
   }
 }
 
-inline __m128i min255(__m128i v) { return _mm_min_epi16(v, _mm_set1_epi16(255)); }
-inline __m128i scaled(__m128i s, const Lanes& l) { return _mm_srli_epi16(_mm_mullo_epi16(s, l.a), 8); }
+// c * a for a top-aligned channel: the 8-bit result of (c * a) >> 8 sits in
+// the top byte, with c * a's low byte below it.
+inline __m128i times(__m128i c, __m128i a) { return _mm_mulhi_epu16(c, a); }
 
 template <typename Op>
 inline __m128i channel(__m128i s, __m128i d, const Lanes& l, bool blue) {
-  if constexpr (std::is_same_v<Op, blend::AddFull>) return min255(_mm_add_epi16(s, d));
-  if constexpr (std::is_same_v<Op, blend::AddPart>) return min255(_mm_add_epi16(scaled(s, l), d));
+  if constexpr (std::is_same_v<Op, blend::AddFull>) return _mm_adds_epu16(s, d);
+  // The low byte of s * a cannot carry into the top byte, as d's low byte is zero.
+  if constexpr (std::is_same_v<Op, blend::AddPart>) return _mm_adds_epu16(times(s, l.a), d);
   if constexpr (std::is_same_v<Op, blend::SubFull>) return _mm_subs_epu16(d, s);
-  if constexpr (std::is_same_v<Op, blend::SubPart>) return _mm_subs_epu16(d, scaled(s, l));
+  if constexpr (std::is_same_v<Op, blend::SubPart>)
+    return _mm_subs_epu16(d, _mm_and_si128(times(s, l.a), mask16(0xFF00)));
   if constexpr (std::is_same_v<Op, blend::BlendPart>) {
     // Blue: d + floor((s - d) * a / 256) equals (s * a + d * (256 - a)) >> 8.
-    __m128i da = _mm_mullo_epi16(d, blue ? l.notA256 : l.notA255);
-    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(s, l.a), da), 8);
+    return _mm_add_epi16(times(s, l.a), times(d, blue ? l.notA256 : l.notA255));
   }
   return s;
 }
@@ -122,9 +128,13 @@ inline void scaledRow(uint16_t* d, const uint16_t* s, int n, uint32_t u, uint32_
   const __m128i k = _mm_set1_epi16(static_cast<int16_t>(key));
   int x = 0;
   for (; x + 8 <= n; x += 8) {
-    uint16_t g[8];
-    for (int i = 0; i < 8; ++i, u += step) g[i] = s[u >> 16];
-    __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(g));
+    const uint32_t u0 = u, u1 = u0 + step, u2 = u1 + step, u3 = u2 + step, u4 = u3 + step, u5 = u4 + step,
+                   u6 = u5 + step, u7 = u6 + step;
+    u = u7 + step;
+    __m128i sv = _mm_set_epi16(static_cast<int16_t>(s[u7 >> 16]), static_cast<int16_t>(s[u6 >> 16]),
+                               static_cast<int16_t>(s[u5 >> 16]), static_cast<int16_t>(s[u4 >> 16]),
+                               static_cast<int16_t>(s[u3 >> 16]), static_cast<int16_t>(s[u2 >> 16]),
+                               static_cast<int16_t>(s[u1 >> 16]), static_cast<int16_t>(s[u0 >> 16]));
     __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + x));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(d + x), blend8<Op, Keyed, SF, DF>(sv, dv, k, l));
   }

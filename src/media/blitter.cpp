@@ -26,17 +26,20 @@ using ScaledFn = void (*)(Surface&, const BlitSource&, const ScaledSpan&, int);
 template <typename Op, bool Keyed, PixelFormat SF, PixelFormat DF>
 void scaledLoop(Surface& dst, const BlitSource& src, const ScaledSpan& g, int a) {
   const int w = g.right - g.left;
+  const size_t dPitch = static_cast<size_t>(dst.width);
+  const uint16_t* image = src.image->pixels.data();
+  const size_t sPitch = static_cast<size_t>(src.image->width);
+  uint16_t* drow = dst.row(g.top) + g.left;
   int64_t v = g.vStart;
-  for (int y = g.top; y < g.bottom; ++y, v += g.stepY) {
-    const uint16_t* srow = src.image->row(static_cast<int>(v >> 16));
-    uint16_t* drow = dst.row(y) + g.left;
-    if (g.stepX == 0x10000) {
-      rows::blendRow<Op, Keyed, SF, DF>(drow, srow + (g.uStart >> 16), w, src.key, a);
-      continue;
-    }
-    rows::scaledRow<Op, Keyed, SF, DF>(drow, srow, w, static_cast<uint32_t>(g.uStart),
-                                       static_cast<uint32_t>(g.stepX), src.key, a);
+  if (g.stepX == 0x10000) {
+    const size_t u = static_cast<size_t>(g.uStart >> 16);
+    for (int y = g.top; y < g.bottom; ++y, v += g.stepY, drow += dPitch)
+      rows::blendRow<Op, Keyed, SF, DF>(drow, image + static_cast<size_t>(v >> 16) * sPitch + u, w, src.key, a);
+    return;
   }
+  for (int y = g.top; y < g.bottom; ++y, v += g.stepY, drow += dPitch)
+    rows::scaledRow<Op, Keyed, SF, DF>(drow, image + static_cast<size_t>(v >> 16) * sPitch, w,
+                                       static_cast<uint32_t>(g.uStart), static_cast<uint32_t>(g.stepX), src.key, a);
 }
 
 template <typename Op, bool Keyed>
@@ -73,8 +76,9 @@ bool scaledGeometry(const Surface& dst, const BlitSource& src, const Rect& dest,
   if (s.left < 0 || s.top < 0 || s.right > img.width || s.bottom > img.height || s.empty()) return false;
   if (dest.empty()) return false;
   const int64_t dw = int64_t{dest.right} - dest.left, dh = int64_t{dest.bottom} - dest.top;
-  g.stepX = static_cast<uint32_t>((int64_t{s.width()} * 65536) / dw);
-  g.stepY = static_cast<uint32_t>((int64_t{s.height()} * 65536) / dh);
+  // Most draws are unscaled; they need no division.
+  g.stepX = dw == s.width() ? 0x10000 : static_cast<uint32_t>((int64_t{s.width()} * 65536) / dw);
+  g.stepY = dh == s.height() ? 0x10000 : static_cast<uint32_t>((int64_t{s.height()} * 65536) / dh);
   int64_t left = dest.left, top = dest.top, kx = 0, ky = 0;
   if (left < 0) kx = -left, left = 0;
   if (top < 0) ky = -top, top = 0;
@@ -95,9 +99,11 @@ using CopyFn = void (*)(Surface&, const BlitSource&, const Rect&, int32_t, int32
 
 template <bool Keyed, PixelFormat SF, PixelFormat DF>
 void copyLoop(Surface& dst, const BlitSource& src, const Rect& s, int32_t x, int32_t y) {
-  const int w = s.width();
-  for (int r = 0; r < s.height(); ++r)
-    rows::blendRow<Copy, Keyed, SF, DF>(dst.row(y + r) + x, src.image->row(s.top + r) + s.left, w, src.key, 0);
+  const int w = s.width(), h = s.height();
+  const size_t dPitch = static_cast<size_t>(dst.width), sPitch = static_cast<size_t>(src.image->width);
+  uint16_t* d = dst.row(y) + x;
+  const uint16_t* p = src.image->row(s.top) + s.left;
+  for (int r = 0; r < h; ++r, d += dPitch, p += sPitch) rows::blendRow<Copy, Keyed, SF, DF>(d, p, w, src.key, 0);
 }
 
 CopyFn pickCopy(bool keyed, PixelFormat sf, PixelFormat df) {
