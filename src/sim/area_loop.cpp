@@ -15,11 +15,11 @@ int32_t ballY(const GameState& gs) { return roundHalfEven(gs.ball_y); }
 // A ball that touches either end of a wall segment is sent straight back.
 // Both ends are tested with the position as it is after the first test.
 void wallEnds(GameState& gs, SimHost& host, const arearec& a, int32_t n) {
-  if (n != gs.last_bounce_area && PointDistance(a.x1, a.y1, ballX(gs), ballY(gs)) < 4) {
+  if (n != gs.last_bounce_area && PointDistanceAtMost(a.x1, a.y1, ballX(gs), ballY(gs), 3)) {
     WallBounce(gs, host, -1);
     gs.last_bounce_area = -1;
   }
-  if (n != gs.last_bounce_area && PointDistance(a.x2, a.y2, ballX(gs), ballY(gs)) < 4) {
+  if (n != gs.last_bounce_area && PointDistanceAtMost(a.x2, a.y2, ballX(gs), ballY(gs), 3)) {
     WallBounce(gs, host, -1);
     gs.last_bounce_area = -1;
   }
@@ -62,7 +62,7 @@ bool ballInside(const GameState& gs, const arearec& a) {
       InQuad(a.x1, a.y1, a.x2, a.y2, a.x3, a.y3, a.x4, a.y4, ballX(gs), ballY(gs))) {
     inside = true;
   }
-  if (a.enabled && a.r >= 1 && EllipseDistance(ballX(gs), ballY(gs), a.x1, a.y1) <= a.r) inside = true;
+  if (a.enabled && a.r >= 1 && EllipseDistanceAtMost(ballX(gs), ballY(gs), a.x1, a.y1, a.r)) inside = true;
   return inside;
 }
 

@@ -12,9 +12,9 @@ namespace {
 
 // Pushes the ball position and the rolling texture on by one sub-step.
 void integrate(GameState& gs) {
-  int32_t d = PointDistance(roundHalfEven(gs.ball_prev_x), roundHalfEven(gs.ball_prev_y),
-                            roundHalfEven(gs.ball_x), roundHalfEven(gs.ball_y));
-  if (d > 1.5) {
+  // The trail point moves on once the ball is 2 or more pixels from it.
+  if (!PointDistanceAtMost(roundHalfEven(gs.ball_prev_x), roundHalfEven(gs.ball_prev_y),
+                           roundHalfEven(gs.ball_x), roundHalfEven(gs.ball_y), 1)) {
     gs.ball_prev_x = gs.ball_x;
     gs.ball_prev_y = gs.ball_y;
   }

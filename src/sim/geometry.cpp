@@ -1,5 +1,6 @@
 #include "sim/geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "shell/game_state.h"
@@ -30,10 +31,23 @@ int32_t truncateTo32(long double r) {
 // Square root of a sum of squares formed in 32 bits. The sum is taken as
 // unsigned: two differences below 46341 never overflow it, where a signed sum
 // would turn negative and the root would be undefined.
-int32_t rootOfSum(int32_t dx, int32_t dy) {
-  uint32_t sum = static_cast<uint32_t>(mulWrap(dx, dx)) + static_cast<uint32_t>(mulWrap(dy, dy));
-  return roundHalfEven(sqrtl(static_cast<long double>(sum)));
+uint32_t sumOfSquares(int32_t dx, int32_t dy) {
+  return static_cast<uint32_t>(mulWrap(dx, dx)) + static_cast<uint32_t>(mulWrap(dy, dy));
 }
+
+int32_t rootOfSum(int32_t dx, int32_t dy) {
+  return roundHalfEven(sqrtl(static_cast<long double>(sumOfSquares(dx, dy))));
+}
+
+// round(sqrt(sum)) <= limit  <=>  sum < (limit + 1/2)^2  <=>  sum <= limit^2 + limit.
+bool rootAtMost(uint32_t sum, int32_t limit) {
+  if (limit < 0) return false;
+  uint64_t l = static_cast<uint64_t>(limit);
+  return sum <= l * l + l;
+}
+
+// Coordinates this close to the origin cannot overflow a cross product.
+bool small(int32_t v) { return v >= -16000 && v <= 16000; }
 
 // The shared case analysis of PointAngle and VectorAngle; q = dy / dx.
 template <typename T>
@@ -52,12 +66,12 @@ const std::array<double, 256> kCosTable = makeCosTable();
 
 int32_t roundHalfEven(long double v) {
   if (!(fabsl(v) < 9.2e18L)) return 0;
-  return truncateTo32(nearbyintl(v));
+  return truncateTo32(rintl(v));
 }
 
 int32_t roundHalfEven(double v) {
   if (!(std::fabs(v) < 9.2e18)) return 0;
-  return truncateTo32(static_cast<long double>(std::nearbyint(v)));
+  return truncateTo32(static_cast<long double>(std::rint(v)));
 }
 
 int32_t PointDistance(int32_t ax, int32_t ay, int32_t bx, int32_t by) {
@@ -66,6 +80,14 @@ int32_t PointDistance(int32_t ax, int32_t ay, int32_t bx, int32_t by) {
 
 int32_t EllipseDistance(int32_t ax, int32_t ay, int32_t bx, int32_t by) {
   return rootOfSum(subWrap(ax, bx), mulWrap(2, subWrap(ay, by)));
+}
+
+bool PointDistanceAtMost(int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t limit) {
+  return rootAtMost(sumOfSquares(subWrap(ax, bx), subWrap(ay, by)), limit);
+}
+
+bool EllipseDistanceAtMost(int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t limit) {
+  return rootAtMost(sumOfSquares(subWrap(ax, bx), mulWrap(2, subWrap(ay, by))), limit);
 }
 
 int32_t PointAngle(int32_t ax, int32_t ay, int32_t bx, int32_t by) {
@@ -87,6 +109,17 @@ bool InQuad(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t 
 }
 
 bool OnWall(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t px, int32_t py) {
+  // The band lies within the segment's box grown by 4 pixels. Where no cross
+  // product can overflow, a point outside that box is outside the band, and
+  // the wall's angle need not be worked out. A wall of no length has a flat
+  // band that reaches along its line without end, so it takes the long way.
+  const bool has_length = x1 != x2 || y1 != y2;
+  if (has_length && small(x1) && small(y1) && small(x2) && small(y2) && small(px) && small(py)) {
+    if (px < std::min(x1, x2) - 4 || px > std::max(x1, x2) + 4 || py < std::min(y1, y2) - 4 ||
+        py > std::max(y1, y2) + 4) {
+      return false;
+    }
+  }
   int32_t a = PointAngle(x1, y1, x2, y2);
   int32_t ox = roundHalfEven(ByteCos(a + 64) * 4);
   int32_t oy = roundHalfEven(ByteSin(a + 64) * 4);

@@ -40,6 +40,13 @@ inline int32_t absWrap(int32_t a) { return a < 0 ? subWrap(0, a) : a; }
 int32_t PointDistance(int32_t ax, int32_t ay, int32_t bx, int32_t by);
 int32_t EllipseDistance(int32_t ax, int32_t ay, int32_t bx, int32_t by);
 
+// PointDistance(...) <= limit and EllipseDistance(...) <= limit, with the
+// same answers but without the square root: the rounded root of an integer
+// never lands on a half, so the test is an integer comparison. The area loop
+// makes these tests for every area in every sub-step.
+bool PointDistanceAtMost(int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t limit);
+bool EllipseDistanceAtMost(int32_t ax, int32_t ay, int32_t bx, int32_t by, int32_t limit);
+
 // Byte angle (0 … 255) of the direction from b to a.
 int32_t PointAngle(int32_t ax, int32_t ay, int32_t bx, int32_t by);
 // Byte angle (0 … 255) of the vector (vx, vy); the zero vector gives 192.

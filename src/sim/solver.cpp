@@ -170,6 +170,26 @@ struct Trial {
   GameState gs;
 };
 
+// Every shot from one rest position, shared out over the threads. Results
+// land by shot index, so the outcome never depends on thread timing.
+std::vector<Trial> tryShots(const GameState& from, const std::vector<PullShot>& shots, const SolverOptions& opt) {
+  std::vector<Trial> trials(shots.size());
+  std::atomic<size_t> next{0};
+  auto work = [&] {
+    RecordingHost host;
+    host.setRecording(false);
+    for (size_t t; (t = next.fetch_add(1)) < shots.size();) {
+      trials[t].gs = from;
+      trials[t].end = runPutt(trials[t].gs, host, shots[t].angle, shots[t].speed, opt.limits).end;
+    }
+  };
+  std::vector<std::thread> pool;
+  for (int i = 1; i < std::max(1, opt.threads); ++i) pool.emplace_back(work);
+  work();
+  for (auto& th : pool) th.join();
+  return trials;
+}
+
 }  // namespace
 
 PullShot pullShotFromDrag(int32_t dx, int32_t dy) {
@@ -207,58 +227,45 @@ Solution solveFrom(const GameState& start, const SolverOptions& opt) {
   frontier[0].gs = start;
   const int32_t base_strokes = start.players[0].strokes;
   for (int depth = 1; depth <= opt.max_strokes && !frontier.empty(); ++depth) {
-    const size_t total = frontier.size() * shots.size();
-    std::vector<Trial> trials(total);
-    std::atomic<size_t> next{0};
-    auto work = [&] {
-      RecordingHost host;
-      host.setRecording(false);
-      for (size_t t; (t = next.fetch_add(1)) < total;) {
-        Trial& tr = trials[t];
-        tr.gs = frontier[t / shots.size()].gs;
-        const PullShot& s = shots[t % shots.size()];
-        tr.end = runPutt(tr.gs, host, s.angle, s.speed, opt.limits).end;
-      }
-    };
-    std::vector<std::thread> pool;
-    for (int i = 1; i < std::max(1, opt.threads); ++i) pool.emplace_back(work);
-    work();
-    for (auto& th : pool) th.join();
-    sol.putts_tried += static_cast<int64_t>(total);
-
-    // Holed: the fewest strokes counted wins, then the first tried.
-    int best = -1;
-    for (size_t t = 0; t < total; ++t)
-      if (trials[t].end == PuttEnd::Holed &&
-          (best < 0 || trials[t].gs.players[0].strokes < trials[best].gs.players[0].strokes))
-        best = static_cast<int>(t);
-    if (best >= 0) {
-      sol.solved = true;
-      sol.shots = frontier[best / shots.size()].shots;
-      sol.shots.push_back(shots[best % shots.size()]);
-      sol.strokes = trials[best].gs.players[0].strokes - base_strokes;
-      return sol;
-    }
-    // Otherwise keep the best few distinct rest positions for the next stroke.
     std::map<std::pair<int, int>, Node> distinct;
-    for (size_t t = 0; t < total; ++t) {
-      Trial& tr = trials[t];
-      if (tr.end != PuttEnd::Rest) continue;
-      double d = map.at(tr.gs.ball_x, tr.gs.ball_y);
-      if (d >= kFar) continue;
-      int32_t strokes = tr.gs.players[0].strokes - base_strokes;
-      double rank = d + 300.0 * strokes;
-      auto key = std::make_pair(static_cast<int>(tr.gs.ball_x) / 6, static_cast<int>(tr.gs.ball_y) / 6);
-      auto it = distinct.find(key);
-      if (it != distinct.end() && it->second.rank <= rank) continue;
-      Node n;
-      n.gs = std::move(tr.gs);
-      n.shots = frontier[t / shots.size()].shots;
-      n.shots.push_back(shots[t % shots.size()]);
-      n.strokes = strokes;
-      n.rank = rank;
-      distinct[key] = std::move(n);
+    // Nodes in rank order; the first one from which some putt holes out
+    // ends the search, so the usual case tries only a node or two.
+    for (size_t f = 0; f < frontier.size(); ++f) {
+      std::vector<Trial> trials = tryShots(frontier[f].gs, shots, opt);
+      sol.putts_tried += static_cast<int64_t>(trials.size());
+      int best = -1;
+      for (size_t t = 0; t < trials.size(); ++t)
+        if (trials[t].end == PuttEnd::Holed &&
+            (best < 0 || trials[t].gs.players[0].strokes < trials[best].gs.players[0].strokes))
+          best = static_cast<int>(t);
+      if (best >= 0) {
+        sol.solved = true;
+        sol.shots = frontier[f].shots;
+        sol.shots.push_back(shots[best]);
+        sol.strokes = trials[best].gs.players[0].strokes - base_strokes;
+        return sol;
+      }
+      if (depth == opt.max_strokes) continue;
+      for (size_t t = 0; t < trials.size(); ++t) {
+        Trial& tr = trials[t];
+        if (tr.end != PuttEnd::Rest) continue;
+        double d = map.at(tr.gs.ball_x, tr.gs.ball_y);
+        if (d >= kFar) continue;
+        int32_t strokes = tr.gs.players[0].strokes - base_strokes;
+        double rank = d + 300.0 * strokes;
+        auto key = std::make_pair(static_cast<int>(tr.gs.ball_x) / 6, static_cast<int>(tr.gs.ball_y) / 6);
+        auto it = distinct.find(key);
+        if (it != distinct.end() && it->second.rank <= rank) continue;
+        Node n;
+        n.gs = std::move(tr.gs);
+        n.shots = frontier[f].shots;
+        n.shots.push_back(shots[t]);
+        n.strokes = strokes;
+        n.rank = rank;
+        distinct[key] = std::move(n);
+      }
     }
+    // Keep the best few distinct rest positions for the next stroke.
     std::vector<Node> next_frontier;
     for (auto& [k, n] : distinct) next_frontier.push_back(std::move(n));
     std::stable_sort(next_frontier.begin(), next_frontier.end(),

@@ -29,11 +29,11 @@ PullShot pullShotFor(int32_t angle, double speed);
 
 struct SolverOptions {
   int max_strokes = 6;     // deepest search
-  int beam = 10;           // rest positions kept per depth
+  int beam = 8;            // rest positions kept per depth
   int angle_step = 2;      // byte-angle spacing of the tried shots
-  std::vector<double> speeds = {0.32, 0.45, 0.63, 0.8, 1.0, 1.2, 1.45, 1.75, 2.05, 2.4, 2.85, 3.35, 4.0};
+  std::vector<double> speeds = {0.35, 0.55, 0.8, 1.05, 1.35, 1.7, 2.05, 2.5, 3.0, 3.5, 4.0};
   int threads = 2;
-  PuttLimits limits{6000, 32};
+  PuttLimits limits{3000, 32};
 };
 
 struct Solution {

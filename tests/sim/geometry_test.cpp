@@ -128,3 +128,47 @@ TEST(RandBelow, StaysBelowN) {
 
 }  // namespace
 }  // namespace fg
+
+namespace fg {
+namespace {
+
+// The band test as first written: angle, rounded offsets, quadrilateral.
+bool onWallByQuad(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t px, int32_t py) {
+  int32_t a = PointAngle(x1, y1, x2, y2);
+  int32_t ox = roundHalfEven(ByteCos(a + 64) * 4);
+  int32_t oy = roundHalfEven(ByteSin(a + 64) * 4);
+  return InQuad(x1 + ox, y1 + oy, x2 + ox, y2 + oy, x2 - ox, y2 - oy, x1 - ox, y1 - oy, px, py);
+}
+
+TEST(Shortcuts, OnWallMatchesTheQuadrilateral) {
+  uint32_t state = 99;
+  auto next = [&](int32_t span) {
+    state = state * 1664525u + 1013904223u;
+    return static_cast<int32_t>((state >> 8) % static_cast<uint32_t>(span)) - span / 2;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    int32_t x1 = next(60), y1 = next(60);
+    int32_t x2 = i % 50 == 0 ? x1 : next(60), y2 = i % 50 == 0 ? y1 : next(60);
+    int32_t px = next(200), py = next(80);
+    ASSERT_EQ(OnWall(x1, y1, x2, y2, px, py), onWallByQuad(x1, y1, x2, y2, px, py))
+        << x1 << "," << y1 << " " << x2 << "," << y2 << " p " << px << "," << py;
+  }
+  // A wall of no length: its flat band reaches along the line.
+  EXPECT_TRUE(OnWall(10, 10, 10, 10, 500, 10));
+}
+
+TEST(Shortcuts, DistanceTestsMatchTheRoundedRoot) {
+  for (int32_t dx = -60; dx <= 60; ++dx) {
+    for (int32_t dy = -60; dy <= 60; ++dy) {
+      for (int32_t limit : {-1, 0, 1, 3, 4, 17, 40}) {
+        ASSERT_EQ(PointDistanceAtMost(dx, dy, 0, 0, limit), PointDistance(dx, dy, 0, 0) <= limit);
+        ASSERT_EQ(EllipseDistanceAtMost(dx, dy, 0, 0, limit), EllipseDistance(dx, dy, 0, 0) <= limit);
+      }
+    }
+  }
+  EXPECT_TRUE(PointDistanceAtMost(0, 0, 40000, 30000, 50000));
+  EXPECT_FALSE(PointDistanceAtMost(0, 0, 40000, 30000, 49999));
+}
+
+}  // namespace
+}  // namespace fg
