@@ -22,6 +22,17 @@ Surface toSurface(const Picture& p, PixelFormat f) {
 
 }  // namespace
 
+Picture Tlaunchpad::logoPicture() const {
+  // The packaged logo when there is a good one, else the drawn one. The
+  // picture is only decoration: a bad file is not worth an error box.
+  try {
+    Picture p = loadBitmapFile(exeDir_ + "logo.bmp");
+    if (p.width == 640 && p.height == 480) return p;
+  } catch (const std::exception&) {
+  }
+  return launchpadLogo();
+}
+
 Tlaunchpad::Tlaunchpad(Application& app, std::string exeDir, std::string settingsRoot)
     : DXinterface(&app.platform()),
       DXSound(&app.platform()),
@@ -197,10 +208,27 @@ void Tlaunchpad::stopPainting() {
   app_.platform().setUiLayer(nullptr);
 }
 
+void Tlaunchpad::runActions() {
+  std::vector<UiAction> due;
+  due.swap(actions_);
+  for (const UiAction& a : due) {
+    try {
+      if (a.press) {
+        pressControl(a.id, a.row);
+      } else {
+        activateControl(a.id);
+      }
+    } catch (const std::exception& e) {
+      app_.showError(e.what());
+    }
+  }
+}
+
 void Tlaunchpad::paint() {
+  runActions();
   if (!visible_ || !DXinterface.CanDraw()) return;
   Surface& back = DXinterface.surface();
-  if (logo_.empty() || logo_.format != back.format) logo_ = toSurface(launchpadLogo(), back.format);
+  if (logo_.empty() || logo_.format != back.format) logo_ = toSurface(logoPicture(), back.format);
   int w = std::min(back.width, logo_.width), h = std::min(back.height, logo_.height);
   for (int y = 0; y < h; ++y) std::copy_n(logo_.row(y), w, back.row(y));
   // The ball preview, stretched to its 32×32 box.

@@ -7,6 +7,7 @@
 // draws them over the picture and calls the same handlers.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "frontend/launchpad_controls.h"
 #include "frontend/launchpad_files.h"
@@ -63,6 +64,15 @@ class Tlaunchpad : public Window, public UiLayer {
   void pressControl(ControlId id, int row = -1);
   void activateControl(ControlId id);
   void setPlayerName(const std::string& text);
+  // A pointer action from controls the platform draws. It runs at the
+  // window's next idle pass, never in the middle of the platform's drawing
+  // (a "Start Game" there would run the whole game inside one picture).
+  struct UiAction {
+    bool press = false;  // press: pressControl; otherwise activateControl
+    ControlId id = ControlId::hor_logo;
+    int row = -1;
+  };
+  void postAction(const UiAction& a) { actions_.push_back(a); }
   bool nameFocused() const { return nameFocus_; }
 
   // Window input (used when no platform draws the controls).
@@ -86,6 +96,8 @@ class Tlaunchpad : public Window, public UiLayer {
   void paint();
   void loadTexture(const std::string& file);
   void checkRadio(ControlId id);
+  void runActions();
+  Picture logoPicture() const;
 
   Application& app_;
   std::string exeDir_;
@@ -100,6 +112,7 @@ class Tlaunchpad : public Window, public UiLayer {
   int idleId_ = 0;
   int clicks_ = 0;
   int musicStarts_ = 0;
+  std::vector<UiAction> actions_;
 };
 
 }  // namespace fg
