@@ -31,6 +31,9 @@ int hexDigit(char c) {
 }  // namespace
 
 IniText::IniText(std::string_view text) {
+  // Editors may start a UTF-8 file with a byte-order mark; it is no part of
+  // the first line.
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   Section* current = nullptr;  // null: before any section, or a repeated one
   while (!text.empty()) {
     size_t end = text.find('\n');

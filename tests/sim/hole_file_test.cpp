@@ -48,6 +48,11 @@ TEST(IniText, SectionsAndKeysIgnoreCaseFirstWins) {
   EXPECT_EQ(ini.readInteger("BALL", "y", 7), 7);
 }
 
+TEST(IniText, ByteOrderMarkIsSkipped) {
+  IniText ini("\xEF\xBB\xBF[ball]\nx=12\n");
+  EXPECT_EQ(ini.readInteger("ball", "x", 0), 12);
+}
+
 TEST(IniText, ValuesCutTo2047Characters) {
   std::string longValue(3000, 'a');
   IniText ini("[area1]\ncomment=" + longValue + "\n");
