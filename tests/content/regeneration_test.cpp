@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 
 #include "content_test_helpers.h"
 #include "media/file_io.h"
@@ -13,7 +14,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(Regeneration, SameBytesEveryRun) {
-  const fs::path out = fs::temp_directory_path() / "fg_content_rerun";
+  // A folder of this run's own, so two test runs never share one.
+  const fs::path out = fs::temp_directory_path() / ("fg_content_rerun_" + std::to_string(getpid()));
   fs::remove_all(out);
   const std::string cmd = "\"" + content_test::gameFile("fgcontent") + "\" \"" + content_test::recipeDir() +
                           "\" \"" + out.string() + "\" > /dev/null";

@@ -113,7 +113,7 @@ Picture loadingPicture(const ContentContext& ctx) {
   backdrop(cr, 360, 150);
   gradientText(cr, *ctx.sansBold, 44, 180, 68, "FAIRGLADE", TextAlign::Centre, rgbFromHex(0xFFFFFF),
                rgbFromHex(0xA8F060), rgbFromHex(0x0A3A18));
-  ctx.sansBold->textPath(cr, 16, 180, 108, "LOADING THE NEXT HOLE", TextAlign::Centre);
+  ctx.sansBold->textPath(cr, 16, 180, 108, "LOADING HOLE, PLEASE WAIT", TextAlign::Centre);
   cairo_set_source_rgb(cr, 0.85, 0.95, 1.0);
   cairo_fill(cr);
   for (int i = 0; i < 5; ++i) golfBall(cr, 140 + i * 20, 128, 5);

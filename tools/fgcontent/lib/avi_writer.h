@@ -1,6 +1,6 @@
 #pragma once
 // Writes short videos as AVI files that the game's video player decodes:
-// MPEG-4 part 2 pictures and 16-bit mono PCM sound, encoded bit-exactly so
+// MPEG-4 Visual pictures and 16-bit mono PCM sound, encoded bit-exactly so
 // the same frames give the same file on every run.
 #include <cstdint>
 #include <memory>
