@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "sim/ball_step.h"
 #include "sim/geometry.h"
 #include "sim/putt_runner.h"
@@ -48,6 +51,30 @@ TEST(CupSequence, FallsThenStartsNextHole) {
   // vz grows by 0.35 a frame: z = -0.35 * n (n + 1) / 2 passes -35 at n = 14.
   EXPECT_EQ(frames, 14);
   EXPECT_EQ(host.inits, 1);
+}
+
+TEST(CupSequence, NextHoleStartsFromTheFolder) {
+  const auto dir = std::filesystem::temp_directory_path() / "fg_sim_next_hole";
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "second.hole") << "[ball]\nx=50\ny=60\n[course]\npar=4\n";
+  GameState gs = holedBall("second");
+  gs.bgsound_on = true;
+  RecordingHost host(dir.string());
+  for (int i = 0; i < 14; ++i) cupSequence(gs, host);
+  std::filesystem::remove_all(dir);
+  EXPECT_EQ(host.holeInits(), 1);
+  EXPECT_FALSE(gs.holed_out);
+  EXPECT_EQ(gs.course_par, 4);
+  EXPECT_EQ(gs.par_total, 7);
+  EXPECT_EQ(gs.ball_z, 80);
+  EXPECT_NEAR(gs.ball_x, 50, 25);
+  const auto& ev = host.events();
+  ASSERT_EQ(ev.size(), 3u);
+  EXPECT_EQ(ev[0].kind, SimEvent::Kind::BgSound);
+  EXPECT_TRUE(ev[0].looping);
+  EXPECT_EQ(ev[1].kind, SimEvent::Kind::Effect);
+  EXPECT_EQ(ev[1].slot.image, 13);
+  EXPECT_EQ(test::sounds(ev), std::vector<int32_t>{7});
 }
 
 TEST(CupSequence, LastCupFinishesOnceWithSoundWhateverTheSetting) {

@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <stdexcept>
 
 #include "event_json.h"
 #include "sim/ball_step.h"
+#include "sim/hole_file.h"
 #include "sim/hole_flow.h"
 #include "sim/hole_start.h"
 #include "sim/putt_runner.h"
@@ -62,6 +64,10 @@ class Run {
     gs_.sound_on = sc_.sound_on;
     gs_.frame_skip = sc_.frame_skip;
     gs_.current_hole = sc_.hole;
+    if (readHoleText(sc_.folder, sc_.hole + ".hole").empty()) {
+      std::cerr << "fgsim: warning: " << sc_.hole << ".hole not found or empty in " << sc_.folder
+                << "; the hole's defaults are used\n";
+    }
     holeStartState(gs_, host_, sc_.folder);
     if (gs_.sound_on) host_.playSound(7);
     if (sc_.initial.type == JsonValue::Type::Object) {
