@@ -236,6 +236,10 @@ void writeSoundContent(const ContentContext& ctx) {
       putt, wallKnock, landing, cupDrop, nullptr, click, nullptr, shimmer, nullptr, launcher, gameOver,
       forceField, explosion, splash, switchClack, [] { return bump(180, 81); }, [] { return bump(135, 82); },
       tunnelExit, courseCompleted, nullptr, nullptr, bonusStroke};
+  // Peak levels: the click and the bumps come often and stay in the
+  // background; the big events may be louder.
+  const double kLevels[] = {0.7, 0.6, 0.6, 0.65, 0.5, 0.45, 0.5, 0.6, 0.5, 0.6, 0.65,
+                            0.55, 0.75, 0.65, 0.55, 0.45, 0.45, 0.6, 0.7, 0.5, 0.5, 0.65};
   const char* names[] = {"putt", "wall", "landing", "cup", "unused", "click", "unused", "teleport",
                          "unused", "launcher", "gameover", "forcefield", "explosion", "splash", "switch",
                          "bump1", "bump2", "tunnelexit", "completed", "unused", "unused", "bonus"};
@@ -246,7 +250,7 @@ void writeSoundContent(const ContentContext& ctx) {
     d.name = names[i];
     // Unused places stay as short silences so the numbering holds.
     made.push_back(makers[i] ? makers[i]() : Sound::silence(0.05));
-    d.wave = toWave16(made.back(), 0.7);
+    d.wave = toWave16(made.back(), kLevels[i]);
     items.push_back(std::move(d));
   }
   if (!ctx.previewDir.empty()) ctx.preview("sounds.png", soundSheet(made));
