@@ -65,4 +65,31 @@ void BM_SubStep99Areas(benchmark::State& state) {
 }
 BENCHMARK(BM_SubStep99Areas);
 
+// The slow case: 99 long diagonal walls whose boxes all hold the ball, so
+// every band test works out the wall's angle. The ball never touches one.
+void BM_SubStep99WallsAroundBall(benchmark::State& state) {
+  fg::GameState start = busyHole();
+  for (int n = 1; n <= fg::kAreaCount; ++n) {
+    fg::arearec& a = start.areas[n];
+    a = fg::arearec{};
+    a.enabled = true;
+    a.kind = 2;
+    a.x1 = 300 + n;
+    a.y1 = 300;
+    a.x2 = 700 + n;
+    a.y2 = 700;  // the ball (x - y = 160) stays 40 or more pixels off every line
+  }
+  start.ball_x = 560;
+  start.ball_y = 400;
+  fg::GameState gs = start;
+  fg::RecordingHost host;
+  host.setRecording(false);
+  for (auto _ : state) {
+    if (!gs.ball_moving || gs.ball_x > 600) gs = start;
+    fg::BallSubStep(gs, host);
+    benchmark::DoNotOptimize(gs.ball_x);
+  }
+}
+BENCHMARK(BM_SubStep99WallsAroundBall);
+
 }  // namespace
