@@ -57,18 +57,17 @@ void drawItem(const ImageList& course, int32_t item, Surface& back, int32_t x, i
 
 }  // namespace
 
+// Both sprites belong to the area the ball went into; with no such area (a
+// tunnel ride carried over into the next hole) there is nothing to draw, and
+// area fields of zero would otherwise put the whole course picture back on.
 void drawCupRim(const GameState& gs, const ImageList& course, Surface& back) {
-  const arearec none{};
-  const arearec* a = holedArea(gs);
-  if (!a) a = &none;
-  drawItem(course, 2, back, subWrap(a->x2, gs.camera_x), subWrap(a->y2, gs.camera_y));
+  if (const arearec* a = holedArea(gs))
+    drawItem(course, 2, back, subWrap(a->x2, gs.camera_x), subWrap(a->y2, gs.camera_y));
 }
 
 void drawTunnelEntrance(const GameState& gs, const ImageList& course, Surface& back) {
-  const arearec none{};
-  const arearec* a = holedArea(gs);
-  if (!a) a = &none;
-  drawItem(course, a->p3, back, subWrap(a->p1, gs.camera_x), subWrap(a->p2, gs.camera_y));
+  if (const arearec* a = holedArea(gs))
+    drawItem(course, a->p3, back, subWrap(a->p1, gs.camera_x), subWrap(a->p2, gs.camera_y));
 }
 
 void runHoleFlowAndDraw(GameState& gs, SimHost& host, const ImageList& course, Surface& back) {

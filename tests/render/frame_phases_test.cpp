@@ -5,6 +5,7 @@
 #include "media/application.h"
 #include "media/display_device.h"
 #include "media/frame_timer.h"
+#include "render/bitmap_text.h"
 #include "render/frame_phases.h"
 #include "render_test_helpers.h"
 
@@ -148,6 +149,93 @@ TEST_F(Phases, EffectAdvanceCarriedInTheContext) {
   EXPECT_EQ(ctx.render.effect_carry, 0);  // 5 * 60 = 3 * 100
   drawPlayingField(ctx);
   EXPECT_EQ(ctx.render.effect_carry, 60);
+}
+
+// Colour bands that differ from pattern to pattern, never black.
+uint32_t stripes(int x, int y, int w) { return 0x204060u + ((x / w) * 0x1F0B05u & 0x7F7F7Fu) + (y & 7) * 0x040404u; }
+
+TEST_F(Phases, BusyFrameMatchesItsGoldenPicture) {
+  display.Finalize();
+  std::vector<ImageItemDesc> c;
+  c.push_back(itemDesc(test::makePicture(400, 300, [](int x, int y) { return 0x103010u + ((x ^ y) & 31) * 0x010201u; })));
+  c.push_back(itemDesc(test::makePicture(400, 300, [](int x, int y) { return (x / 12 + y / 12) % 5 == 0 ? 0x5A7A2Au : 0u; }),
+                       24, 24));
+  c.push_back(itemDesc(solidPicture(14, 5, 0xC08040)));
+  c.push_back(itemDesc(solidPicture(10, 10, 0x4080C0)));
+  c.push_back(itemDesc(test::makePicture(64, 16, [](int x, int y) { return stripes(x, y, 16); }), 16, 16));
+  c.push_back(itemDesc(test::makePicture(8, 4, [](int x, int) { return x < 4 ? 0x606060u : 0xA0A0A0u; }), 4, 4));
+  c.push_back(itemDesc(solidPicture(3, 3, 0x8080F0), 3, 3));
+  c.push_back(itemDesc(test::makePicture(120, 20, [](int x, int y) { return stripes(x, y, 20); }), 20, 20));
+  test::loadList(course, c);
+  std::vector<ImageItemDesc> g;
+  for (int i = 0; i < 18; ++i) g.push_back(itemDesc(solidPicture(1, 1, 0)));
+  g[1] = itemDesc(test::makePicture(140, 70, [](int x, int y) { return (x + y) % 9 ? 0x303848u : 0u; }));
+  g[3] = itemDesc(test::makePicture(110, 22, [](int x, int y) { return stripes(x, y, 22); }), 22, 22);
+  g[4] = itemDesc(solidPicture(20, 10, 0xE0E020));
+  g[7] = itemDesc(test::makePicture(67 * 5, 6, [](int x, int y) { return (x % 5 + y) % 3 ? stripes(x, y, 5) : 0u; }), 5, 6);
+  g[8] = itemDesc(test::makePicture(12 * 6, 8, [](int x, int y) { return (x % 6 + y) % 2 ? 0xF0F0F0u : 0u; }), 6, 8);
+  g[11] = itemDesc(test::makePicture(16, 16, [](int x, int y) { return ((x / 4 + y / 4) % 2) ? 0xF0F0F0u : 0xD02020u; }), 1, 1, false);
+  g[15] = itemDesc(test::makePicture(16, 16, [](int x, int y) { return 0x101010u * ((x + y) / 4 + 1); }), 16, 16);
+  g[16] = itemDesc(solidPicture(16, 16, 0x303030), 16, 16);
+  g[17] = itemDesc(solidPicture(16, 16, 0x606060), 16, 16);
+  test::loadList(gui, g);
+  test::loadList(menu, {itemDesc(test::makePicture(61 * 12, 14, [](int x, int y) { return (x % 12 + y) % 4 ? 0xF08030u : 0u; }),
+                                 12, 14)});
+  display.setMode(320, 240);
+  display.Initialize();
+
+  gs.current_hole = "course1hole5";
+  gs.frame_skip = 2;
+  gs.ball_x = 230.4;
+  gs.ball_y = 180.6;
+  gs.ball_z = 4;
+  gs.ball_spin = 93;
+  gs.ball_tex_u = 5.2;
+  gs.ball_tex_v = 11.7;
+  gs.ball_moving = true;
+  gs.sink_timer = 15;
+  gs.recentre_camera = true;
+  gs.course_par = 3;
+  gs.par_total = 3;
+  gs.players[0].strokes = 12;
+  gs.players[0].total_strokes = 12;
+  gs.players[0].finished = true;
+  gs.pull_putt = false;
+  gs.button_down[1] = true;
+  gs.mouse_x = 45;
+  gs.mouse_y = 80;
+  launchpad.name = "Tess";
+  gs.effects[3] = EffectSlot{190, 150, 4, 4, true, 0, 0};
+  gs.effects[10] = EffectSlot{250, 160, 7, 9, true, 200, 0};
+  gs.effects[20] = EffectSlot{210, 200, 7, 0, true, -160, 0};
+  gs.effects[30] = EffectSlot{150, 170, 3, 0, true, 0, 84};
+  for (int i = 1; i < 12; ++i) {
+    Particle& p = gs.particles[i];
+    p = Particle{};
+    p.active = true;
+    p.bounces = 2;
+    p.x = 240;
+    p.y = 170;
+    p.z = 5 + i;
+    p.angle = i * 23;
+    p.speed = 2.5;
+    p.vspeed = 1;
+    p.colour = 0x0000FFFF;
+    p.shadow = i % 2 == 1;
+    p.dot = i % 3 == 0;
+  }
+  for (int i = 0; i < kStarCount; ++i) gs.stars[i] = Star{(i * 67) % 320, (i * 41) % 240, 5 + i % 2, 0};
+  startBanner(gs, "FRAME SKIP 2");
+  for (int frame = 0; frame < 40; ++frame) {
+    updateCamera(ctx);
+    drawPlayingField(ctx);
+    runHoleFlow(ctx);
+    drawStarField(ctx);
+    drawScoreHudAndBanner(ctx);
+    runEndOfGameCheck(ctx);
+  }
+  EXPECT_EQ(gs.players[0].score, 9);
+  EXPECT_TRUE(test::matchesGolden(back(), "frame_busy"));
 }
 
 }  // namespace

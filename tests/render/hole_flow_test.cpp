@@ -133,6 +133,14 @@ TEST_F(HoleFlow, TunnelEntranceDrawnOverTheBall) {
   EXPECT_EQ(back.at(179, 40), pixelOf(0));
 }
 
+TEST_F(HoleFlow, TunnelRideCarriedIntoTheNextHoleDrawsNoEntrance) {
+  gs.in_tunnel = true;
+  gs.holed_area = 0;  // the new hole's start cleared it
+  runHoleFlowAndDraw(gs, host, course, back);
+  EXPECT_EQ(test::pixelsNot(back, 0, 0, 640, 480, pixelOf(0)), 0);
+  EXPECT_FALSE(gs.in_tunnel);
+}
+
 struct EndCase {
   const char* what;
   int32_t score;
