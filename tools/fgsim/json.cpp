@@ -86,7 +86,7 @@ class Parser {
       if (pos_ >= s_.size() || s_[pos_] != '"') fail("expected a key");
       std::string k = string();
       expect(':');
-      v.object.emplace_back(std::move(k), value(depth + 1));
+      v.object.push_back(JsonMember{std::move(k), value(depth + 1)});
     } while (take(','));
     expect('}');
     return v;

@@ -9,6 +9,8 @@
 
 namespace fg {
 
+struct JsonMember;
+
 struct JsonValue {
   enum class Type { Null, Bool, Number, String, Array, Object };
   Type type = Type::Null;
@@ -16,13 +18,18 @@ struct JsonValue {
   double number = 0;
   std::string string;
   std::vector<JsonValue> array;
-  std::vector<std::pair<std::string, JsonValue>> object;
+  std::vector<JsonMember> object;  // in file order
 
   // Member of an object, first occurrence; null when absent or not an object.
   const JsonValue* get(std::string_view key) const;
   bool isNumber() const { return type == Type::Number; }
   // The number as an integer when it is one and fits in [lo, hi].
   std::optional<int64_t> integer(int64_t lo, int64_t hi) const;
+};
+
+struct JsonMember {
+  std::string key;
+  JsonValue value;
 };
 
 // Throws std::runtime_error with a message naming the offset of the fault.
