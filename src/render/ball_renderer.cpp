@@ -34,7 +34,8 @@ void drawBody(const GameState& gs, const PictureItem& texture, Surface& back, in
         // Logical shifts: negative grid coordinates wrap round the texture.
         const uint32_t t0 = (16u * (v >> 16) + (u >> 16)) & 255u;
         const int32_t t = AngleByte(subWrap(kBallRemap[t0], scroll));
-        texture.BlitStretched(back, Rect{x0 + c, y0 + r, x0 + c + 1, y0 + r + 1}, t);
+        const int32_t x = addWrap(x0, c), y = addWrap(y0, r);
+        texture.BlitStretched(back, Rect{x, y, addWrap(x, 1), addWrap(y, 1)}, t);
       }
       u += dcs;
       v += dsn;
@@ -47,16 +48,18 @@ void drawBody(const GameState& gs, const PictureItem& texture, Surface& back, in
 void drawBall(GameState& gs, const ImageList& gui, Surface& back) {
   const int32_t bx = roundHalfEven(gs.ball_x), by = roundHalfEven(gs.ball_y), bz = roundHalfEven(gs.ball_z);
   const int32_t cx = gs.camera_x, cy = gs.camera_y;
-  const int32_t x0 = bx - cx - 8, y0 = by - cy - 8 - bz;
-  const Rect block{x0, y0, x0 + kBallSize, y0 + kBallSize};
+  // Wrapping sums: a ball thrown far off a strange hole must not overflow them.
+  const int32_t x0 = subWrap(subWrap(bx, cx), 8), y0 = subWrap(subWrap(subWrap(by, cy), 8), bz);
+  const Rect block{x0, y0, addWrap(x0, kBallSize), addWrap(y0, kBallSize)};
   PlayerRecord& player = gs.players[0];
 
   if (!gs.holed_out && !gs.in_water && !gs.in_tunnel) {
     // The shadow stays on the ground, widening and fading as the ball rises.
     if (const PictureItem* shadow = guiItem(gui, kBallShadowItem)) {
-      const int32_t left = bx - cx - 4, top = by - cy - 6;
-      shadow->BlitSubtractive(back, Rect{left, top, left + 16 + roundHalfEven(gs.ball_z / 10), top + 16}, 0,
-                              128 - roundHalfEven(gs.ball_z / 3));
+      const int32_t left = subWrap(subWrap(bx, cx), 4), top = subWrap(subWrap(by, cy), 6);
+      const int32_t width = addWrap(16, roundHalfEven(gs.ball_z / 10));
+      shadow->BlitSubtractive(back, Rect{left, top, addWrap(left, width), addWrap(top, 16)}, 0,
+                              subWrap(128, roundHalfEven(gs.ball_z / 3)));
     }
   }
   const PictureItem* darkening = guiItem(gui, kBallDarkeningItem);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "render/game_context.h"
+#include "sim/geometry.h"
 
 namespace fg {
 
@@ -34,6 +35,12 @@ const PictureItem* listItem(const ImageList& list, int index) {
   return index < list.count() ? &list.item(index) : nullptr;
 }
 
+// x + i * advance; a picture may carry any pattern width, so the sum wraps
+// instead of overflowing.
+int32_t place(int32_t x, size_t i, int32_t advance) {
+  return addWrap(x, mulWrap(static_cast<int32_t>(i), advance));
+}
+
 }  // namespace
 
 int32_t fontPattern(unsigned char c) { return kFontTable.pattern[c]; }
@@ -49,23 +56,23 @@ int32_t largePattern(unsigned char c) { return c >= 32 && c <= 92 ? c - 32 : 0; 
 void writeFontText(const PictureItem& font, Surface& dst, std::string_view text, int32_t x, int32_t y) {
   const int32_t advance = font.patternWidth;
   for (size_t i = 1; i <= text.size(); ++i)
-    font.BlitPattern(dst, x + static_cast<int32_t>(i) * advance, y,
+    font.BlitPattern(dst, place(x, i, advance), y,
                      fontPattern(static_cast<unsigned char>(text[i - 1])));
 }
 
 void writeDigitText(const PictureItem& digits, Surface& dst, std::string_view text, int32_t x, int32_t y) {
-  const int32_t advance = digits.patternWidth + 1;
+  const int32_t advance = addWrap(digits.patternWidth, 1);
   for (size_t i = 1; i <= text.size(); ++i) {
     int32_t p = digitPattern(static_cast<unsigned char>(text[i - 1]));
-    if (p >= 0) digits.BlitPattern(dst, x + static_cast<int32_t>(i) * advance, y, p);
+    if (p >= 0) digits.BlitPattern(dst, place(x, i, advance), y, p);
   }
 }
 
 void writeLargeText(const PictureItem& large, Surface& dst, std::string_view text, int32_t x, int32_t y) {
   const int32_t w = large.patternWidth, h = large.patternHeight;
   for (size_t i = 1; i <= text.size(); ++i) {
-    int32_t left = x + static_cast<int32_t>(i) * w;
-    large.BlitAdditive(dst, Rect{left, y, left + w, y + h},
+    const int32_t left = place(x, i, w);
+    large.BlitAdditive(dst, Rect{left, y, addWrap(left, w), addWrap(y, h)},
                        largePattern(static_cast<unsigned char>(text[i - 1])), kLargeAlpha);
   }
 }

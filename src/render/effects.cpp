@@ -18,13 +18,13 @@ void drawSlot(EffectSlot& e, const PictureItem& p, Surface& back, int32_t cx, in
   const int32_t pattern = e.frame / kQuarters;
   // Blended draws use the stored pattern size: an item stored without one is
   // not drawn by them.
-  const Rect stored{left, top, left + p.patternWidth, top + p.patternHeight};
+  const Rect stored{left, top, addWrap(left, p.patternWidth), addWrap(top, p.patternHeight)};
   if (e.blend == 0 && e.pulse == 0) p.BlitPattern(back, left, top, pattern);
   if (e.blend < 0) p.BlitSubtractive(back, stored, pattern, subWrap(0, e.blend));
   if (e.blend >= 1) p.BlitAdditive(back, stored, pattern, e.blend);
   if (e.pulse > 0) {
     if (e.pulse < 255) {
-      const Rect full{left, top, left + p.width(), top + p.height()};
+      const Rect full{left, top, addWrap(left, p.width()), addWrap(top, p.height())};
       p.BlitBlended(back, full, 0, 255 - std::abs(2 * e.pulse - 255));
     }
     const int64_t next = static_cast<int64_t>(e.pulse) + kPulseStep;

@@ -87,11 +87,11 @@ void runEndOfGame(GameState& gs, SimHost& host, bool trainingMode, const Picture
   const int32_t g = largeFont ? largeFont->patternWidth : 0;
   // The centring counts one glyph more than the text: the writer starts one
   // advance to the right.
-  const int32_t cells = static_cast<int32_t>(std::strlen(message)) + 1;
-  const int32_t left = (w - cells * g) / 2, top = h / 2 - 30;
+  const int64_t cells = static_cast<int64_t>(std::strlen(message)) + 1;
+  const int32_t left = static_cast<int32_t>((w - cells * g) / 2), top = h / 2 - 30;
   // Random numbers are drawn even without the picture: the generator is shared.
-  const int32_t x1 = left + RandBelow(gs, 1);
-  const int32_t x2 = left + RandBelow(gs, 4);
+  const int32_t x1 = addWrap(left, RandBelow(gs, 1));
+  const int32_t x2 = addWrap(left, RandBelow(gs, 4));
   const int32_t y2 = top + RandBelow(gs, 2);
   if (!largeFont) return;
   writeLargeText(*largeFont, back, message, x1, top);

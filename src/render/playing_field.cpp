@@ -14,35 +14,41 @@ namespace {
 
 constexpr uint32_t kDebugBlue = 0x00FF0000;  // RGB 0, 0, 255
 
+// Area coordinates come from hole files and may be anything: the sums wrap
+// as 32-bit values instead of overflowing.
+int32_t add(int32_t a, int32_t b) { return addWrap(a, b); }
+int32_t sub(int32_t a, int32_t b) { return subWrap(a, b); }
+
 void cross(Canvas& canvas, int32_t x, int32_t y) {
-  canvas.moveTo(x - 5, y - 5);
-  canvas.lineTo(x + 5, y + 5);
-  canvas.moveTo(x + 5, y - 5);
-  canvas.lineTo(x - 5, y + 5);
+  canvas.moveTo(sub(x, 5), sub(y, 5));
+  canvas.lineTo(add(x, 5), add(y, 5));
+  canvas.moveTo(add(x, 5), sub(y, 5));
+  canvas.lineTo(sub(x, 5), add(y, 5));
 }
 
 // Ends, both edges of the 8-pixel band and a cross on each end point.
 void wallOutline(const arearec& a, Canvas& canvas, int32_t cx, int32_t cy) {
   const int32_t w = PointAngle(a.x1, a.y1, a.x2, a.y2);
   const int32_t nx = roundHalfEven(ByteCos(w + 64) * 4), ny = roundHalfEven(ByteSin(w + 64) * 4);
-  const int32_t x1 = a.x1 - cx, y1 = a.y1 - cy, x2 = a.x2 - cx, y2 = a.y2 - cy;
-  canvas.ellipse(x2 - 5, y2 - 4, x2 + 4, y2 + 4);
-  canvas.ellipse(x1 - 5, y1 - 4, x1 + 4, y1 + 4);
-  canvas.moveTo(x1 - nx, y1 - ny);
-  canvas.lineTo(x2 - nx, y2 - ny);
-  canvas.moveTo(x2 + nx, y2 + ny);
-  canvas.lineTo(x1 + nx, y1 + ny);
+  const int32_t x1 = sub(a.x1, cx), y1 = sub(a.y1, cy), x2 = sub(a.x2, cx), y2 = sub(a.y2, cy);
+  canvas.ellipse(sub(x2, 5), sub(y2, 4), add(x2, 4), add(y2, 4));
+  canvas.ellipse(sub(x1, 5), sub(y1, 4), add(x1, 4), add(y1, 4));
+  canvas.moveTo(sub(x1, nx), sub(y1, ny));
+  canvas.lineTo(sub(x2, nx), sub(y2, ny));
+  canvas.moveTo(add(x2, nx), add(y2, ny));
+  canvas.lineTo(add(x1, nx), add(y1, ny));
   cross(canvas, x1, y1);
   cross(canvas, x2, y2);
 }
 
 void areaOutline(const arearec& a, Canvas& canvas, int32_t cx, int32_t cy) {
   if (a.r >= 1) {
-    canvas.ellipse(a.x1 - a.r - cx, a.y1 - a.r / 2 - cy, a.x1 + a.r - cx, a.y1 + a.r / 2 - cy);
+    canvas.ellipse(sub(sub(a.x1, a.r), cx), sub(sub(a.y1, a.r / 2), cy), sub(add(a.x1, a.r), cx),
+                   sub(add(a.y1, a.r / 2), cy));
   } else if (a.x3 != 0 && a.x4 != 0) {
     const std::pair<int, int> pts[5] = {
-        {a.x1 - cx, a.y1 - cy}, {a.x2 - cx, a.y2 - cy}, {a.x3 - cx, a.y3 - cy},
-        {a.x4 - cx, a.y4 - cy}, {a.x1 - cx, a.y1 - cy}};
+        {sub(a.x1, cx), sub(a.y1, cy)}, {sub(a.x2, cx), sub(a.y2, cy)}, {sub(a.x3, cx), sub(a.y3, cy)},
+        {sub(a.x4, cx), sub(a.y4, cy)}, {sub(a.x1, cx), sub(a.y1, cy)}};
     canvas.polyline(pts, 5);
   } else {
     wallOutline(a, canvas, cx, cy);
@@ -57,7 +63,7 @@ void drawDebugOverlay(const GameState& gs, Canvas& canvas) {
   for (int i = 1; i <= kAreaCount; ++i) {
     canvas.setPenColor(kDebugBlue);
     canvas.setBrushClear();
-    cross(canvas, bx - cx, by - cy);  // once per area, as the game always did
+    cross(canvas, sub(bx, cx), sub(by, cy));  // once per area, as the game always did
     if (gs.areas[i].enabled) areaOutline(gs.areas[i], canvas, cx, cy);
   }
 }
