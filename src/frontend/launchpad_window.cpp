@@ -226,7 +226,13 @@ void Tlaunchpad::runActions() {
 
 void Tlaunchpad::paint() {
   runActions();
+  // About sixty pictures a second are plenty for a menu, with or without a
+  // display that waits for the vertical blank.
+  uint32_t now = app_.platform().clock();
+  if (painted_ && now - lastPaint_ < kPaintIntervalMs) return;
   if (!visible_ || !DXinterface.CanDraw()) return;
+  painted_ = true;
+  lastPaint_ = now;
   Surface& back = DXinterface.surface();
   if (logo_.empty() || logo_.format != back.format) logo_ = toSurface(logoPicture(), back.format);
   int w = std::min(back.width, logo_.width), h = std::min(back.height, logo_.height);

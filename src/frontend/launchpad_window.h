@@ -113,6 +113,9 @@ class Tlaunchpad : public Window, public UiLayer {
   int clicks_ = 0;
   int musicStarts_ = 0;
   std::vector<UiAction> actions_;
+  static constexpr uint32_t kPaintIntervalMs = 15;
+  bool painted_ = false;
+  uint32_t lastPaint_ = 0;
 };
 
 }  // namespace fg

@@ -342,16 +342,22 @@ void sdlUiDetach() {
 bool sdlUiEvent(UiLayer* layer, const SDL_Event& e) {
   if (!ui.attached || !dynamic_cast<Tlaunchpad*>(layer)) return false;
   ImGui_ImplSDL2_ProcessEvent(&e);
-  // While the launch window is up, the pointer and keyboard belong to its controls.
+  const ImGuiIO& io = ImGui::GetIO();
   switch (e.type) {
+    // The pointer belongs to the launch window's controls: the core's own
+    // hit-testing must not see the same click a second time.
     case SDL_MOUSEMOTION:
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
     case SDL_MOUSEWHEEL:
+      return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+      // Alt+Enter stays the platform's full-screen switch.
+      if (e.key.keysym.sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT)) return false;
+      return io.WantCaptureKeyboard || io.WantTextInput;
     case SDL_TEXTINPUT:
-      return true;
+      return io.WantTextInput;
     default:
       return false;
   }
