@@ -6,7 +6,6 @@
 
 #include "launchpad_fixture.h"
 #include "media/pixel_format.h"
-#include "platform/ffmpeg_video.h"
 
 namespace fg {
 namespace {
@@ -150,30 +149,6 @@ TEST_F(IntroTest, SkipIntroShowsNothing) {
   pad.show();
   EXPECT_TRUE(platform.opened.empty());
   EXPECT_EQ(platform.clock(), 0u);
-}
-
-TEST(FfmpegVideo, RefusesWhatIsNotAVideo) {
-  test::ScratchDir d;
-  test::writeText(d / "junk.avi", "RIFF\x10\0\0\0AVI LIST garbage garbage garbage");
-  EXPECT_EQ(openFfmpegVideo(d / "junk.avi"), nullptr);
-  EXPECT_EQ(openFfmpegVideo(d / "missing.avi"), nullptr);
-}
-
-TEST(FfmpegVideo, DeliversSoundAtTheDeviceFormat) {
-  test::ScratchDir d;
-  test::writeSolidVideo(d / "s.avi", 8, 8, 10, 1, 2, 3, true);
-  auto v = openFfmpegVideo(d / "s.avi");
-  ASSERT_NE(v, nullptr);
-  ASSERT_NE(v->audio(), nullptr);
-  std::vector<int16_t> out(2 * 4410, 123);
-  v->audio()->mix(out.data(), 4410, 2, 44100);  // tells the decoder the format
-  ASSERT_TRUE(v->advance(0));
-  v->audio()->mix(out.data(), 4410, 2, 44100);
-  int loud = 0;
-  for (int16_t s : out) loud += std::abs(s) > 1000;
-  EXPECT_GT(loud, 4000);
-  EXPECT_EQ(v->rgb()[0], 1);
-  EXPECT_EQ(v->rgb()[2], 3);
 }
 
 }  // namespace
