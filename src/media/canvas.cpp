@@ -69,7 +69,7 @@ void Canvas::polyline(const std::pair<int, int>* pts, int n) {
 void Canvas::ellipse(int left, int top, int right, int bottom) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
-  if (right - left < 1 || bottom - top < 1) return;
+  if (int64_t{right} - left < 1 || int64_t{bottom} - top < 1) return;
   // Boxes far larger than any surface are not worth the walk round them.
   constexpr int64_t kMaxSide = 1 << 16;
   if (int64_t{right} - left > kMaxSide || int64_t{bottom} - top > kMaxSide) return;
