@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "media/archive_writer.h"
+#include "media/error.h"
 #include "media/image_list.h"
 #include "media/pixel_format.h"
 #include "media_fixtures.h"
@@ -97,6 +99,28 @@ TEST(PixelFormat, ColourConversionKeepsHighBits) {
   EXPECT_EQ(colorToPixel(0x0000FF00, PixelFormat::Rgb555), 0x03E0);
   EXPECT_EQ(colorToPixel(0x00070307, PixelFormat::Rgb565), 0);
   EXPECT_EQ(pixelToColor(0xFFFF, PixelFormat::Rgb565), 0x00F8FCF8u);
+}
+
+}  // namespace
+}  // namespace fg
+
+namespace fg {
+namespace {
+
+TEST(ImageList, LoadingOnADisplayCutsAtOnceEvenAfterAFault) {
+  ImageItemDesc d;
+  d.picture = test::makePicture(64, 16, [](int x, int) { return x * 0x030303u; });
+  d.patternWidth = 16;
+  std::vector<uint8_t> bytes = writeImageArchive({d, d});
+  ImageList list;
+  list.displayInitialized(PixelFormat::Rgb555);
+  list.loadFromMemory(bytes);
+  EXPECT_EQ(list.item(1).patternCount(), 4);
+  EXPECT_EQ(list.item(1).image().format, PixelFormat::Rgb555);
+  bytes.resize(bytes.size() - 10);
+  EXPECT_THROW(list.loadFromMemory(bytes), GameError);
+  ASSERT_EQ(list.count(), 2);
+  EXPECT_EQ(list.item(0).patternCount(), 4);
 }
 
 }  // namespace
