@@ -134,6 +134,12 @@ struct BusyHole {
     gs.players[0].strokes = 3;
     gs.players[0].score = -1;
     launchpad.name = "Busy Bench Player";
+    fillTables();
+    refresh();
+  }
+
+  // Every effect slot, 60 plain walls, a full burst and the stars.
+  void fillTables() {
     for (int i = 0; i < kEffectSlots; ++i) {
       EffectSlot& e = gs.effects[i];
       e.x = 520 + (i * 97) % 980;
@@ -172,7 +178,6 @@ struct BusyHole {
     }
     gs.stars_camera_x = gs.camera_x;
     gs.stars_camera_y = gs.camera_y;
-    refresh();
   }
 
   // Keeps the hole busy from one iteration to the next.
