@@ -1,0 +1,73 @@
+// The whole program run headless twice from one script: launch window, Start
+// Game, the title card, a few frames of play. Both runs must write the very
+// same screenshots.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "frontend/launchpad_layout.h"
+
+namespace fg {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class HeadlessRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game = fs::path(FG_GAME_DIR);
+    if (!fs::exists(game / "fairglade") || !fs::exists(game / "gui.dxg") || !fs::exists(game / "course1hole1.dxg"))
+      GTEST_SKIP() << "the game and its content are not built";
+    work = fs::path(::testing::TempDir()) / "fg_headless_run";
+    fs::remove_all(work);
+    fs::create_directories(work);
+    const Rect& r = controlOf(ControlId::launch).rect;
+    std::ofstream(work / "play.script") << "step 10\n"
+                                        << "at 2000 key ESCAPE\n"  // ends the intro
+                                        << "at 3000 click " << (r.left + r.right) / 2 << " "
+                                        << (r.top + r.bottom) / 2 << "\n"
+                                        << "at 6000 key SPACE\n"  // ends the title card
+                                        << "at 6500 shot play_a.png\n"
+                                        << "at 9000 shot play_b.png\n"
+                                        << "at 9500 key ESCAPE\n"
+                                        << "at 11000 shot launch_again.png\n"
+                                        << "at 11500 quit\n";
+  }
+
+  int run(const std::string& name) {
+    fs::path shots = work / name;
+    fs::create_directories(shots);
+    std::string cmd = (game / "fairglade").string() + " --headless --script " + (work / "play.script").string() +
+                      " --shots " + shots.string() + " --settings " + (work / (name + "_settings")).string() +
+                      " > " + (work / (name + ".log")).string() + " 2>&1";
+    return std::system(cmd.c_str());
+  }
+
+  fs::path game, work;
+};
+
+TEST_F(HeadlessRunTest, TheSameScriptGivesTheSamePictures) {
+  ASSERT_EQ(run("first"), 0) << readAll(work / "first.log");
+  ASSERT_EQ(run("second"), 0) << readAll(work / "second.log");
+  for (const char* shot : {"play_a.png", "play_b.png", "launch_again.png"}) {
+    std::string a = readAll(work / "first" / shot), b = readAll(work / "second" / shot);
+    ASSERT_FALSE(a.empty()) << shot << " was not written";
+    EXPECT_EQ(a, b) << shot << " differs between two runs";
+  }
+  // The game was played between the two shots: the pictures differ.
+  EXPECT_NE(readAll(work / "first" / "play_a.png"), readAll(work / "first" / "play_b.png"));
+}
+
+}  // namespace
+}  // namespace fg
