@@ -90,7 +90,7 @@ void drawForegroundTiles(const GameState& gs, const ImageList& course, Surface& 
 
 void drawPlayingField(GameState& gs, const ImageList& course, const ImageList& gui, Surface& back,
                       Canvas& canvas, int32_t effectAdvance) {
-  if (course.count() > 0) course.item(0).BlitPattern(back, -gs.camera_x, -gs.camera_y, 0);
+  if (course.count() > 0) course.item(0).BlitPattern(back, subWrap(0, gs.camera_x), subWrap(0, gs.camera_y), 0);
   drawEffects(gs, course, back, effectAdvance);
   drawParticles(gs, canvas);
   drawBall(gs, gui, back);

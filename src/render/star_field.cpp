@@ -38,11 +38,11 @@ void drawStars(GameState& gs, const ImageList& course, Surface& back, int32_t mo
     const PictureItem* picture =
         star.picture >= 0 && star.picture < course.count() ? &course.item(star.picture) : nullptr;
     if (RandBelow(gs, 4) > 2) {
-      star.pattern += 1;
-      if (star.pattern >= (picture ? picture->patternCount() : 0)) star.pattern = 0;
+      const int64_t next = static_cast<int64_t>(star.pattern) + 1;
+      star.pattern = next >= (picture ? picture->patternCount() : 0) ? 0 : static_cast<int32_t>(next);
     }
     if (picture) {
-      const Rect box{star.x, star.y, star.x + picture->patternWidth, star.y + picture->patternHeight};
+      const Rect box{star.x, star.y, addWrap(star.x, picture->patternWidth), addWrap(star.y, picture->patternHeight)};
       picture->BlitAdditive(back, box, star.pattern, 255);
     }
   }
