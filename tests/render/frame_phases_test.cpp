@@ -126,18 +126,6 @@ TEST_F(Phases, EndCheckUsesTheWindowsTrainingFlag) {
   EXPECT_TRUE(gs.players[0].finished);
 }
 
-TEST_F(Phases, CameraAndCourseOnTheBackBuffer) {
-  gs.recentre_camera = true;
-  gs.ball_x = 400;
-  gs.ball_y = 300;
-  gs.sink_timer = 15;
-  updateCamera(ctx);
-  EXPECT_EQ(gs.camera_x, 80);
-  EXPECT_EQ(gs.camera_y, 60);
-  drawPlayingField(ctx);
-  EXPECT_EQ(back().at(0, 0), pixelOf(0x305020));
-}
-
 TEST_F(Phases, EffectAdvanceCarriedInTheContext) {
   // A rate above 60 is only measured after a while of fast frames.
   timer.setInterval(0);

@@ -53,19 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DeathCase{"gravity alone leaves exactly 0.5: still alive", 0, 0.0, 9, true},
                       DeathCase{"no bounces left", 10, 0, 0, false}));
 
-TEST(Particles, MovesAlongAngleWithHalvedVertical) {
-  Particle p = flying(10, 0, 3);
-  p.angle = 32;
-  p.speed = 2;
-  moveParticle(p, 1, ParticleWalls{});
-  EXPECT_DOUBLE_EQ(p.prev_x, 100);
-  EXPECT_DOUBLE_EQ(p.x, 100 + ByteCos(32) * 2);
-  EXPECT_DOUBLE_EQ(p.y, 100 + ByteSin(32) * 2 / 2);
-  EXPECT_DOUBLE_EQ(p.speed, 2 - 0.012 / 4);
-  EXPECT_DOUBLE_EQ(p.z, 10);
-  EXPECT_DOUBLE_EQ(p.vspeed, -0.5);
-}
-
 struct TurnCase {
   int32_t kind;
   int32_t angle;

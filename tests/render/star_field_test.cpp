@@ -94,13 +94,6 @@ TEST_F(Stars, SmallCourseSendsThemBackToItsNearEdge) {
   EXPECT_EQ(gs.stars[1].y, 382);
 }
 
-TEST_F(Stars, PatternGoesBackToZeroAtTheCount) {
-  gs.frame_skip = 0;
-  for (Star& s : gs.stars) s = Star{10, 10, 6, 0};
-  for (int frame = 0; frame < 20; ++frame) draw();
-  for (const Star& s : gs.stars) EXPECT_EQ(s.pattern, 0);
-}
-
 TEST(ForegroundTiles, NineTilesRoundTheBallInOrder) {
   // A 5 x 4 grid of 24-pixel tiles, each its own colour.
   ImageList course;

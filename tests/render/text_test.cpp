@@ -24,26 +24,18 @@ int glyphAt(const Surface& s, int x, int y) {
 }
 
 TEST(FontMap, OddCases) {
-  EXPECT_EQ(fontPattern('A'), 0);
-  EXPECT_EQ(fontPattern('Z'), 25);
   EXPECT_EQ(fontPattern('"'), 26);
-  EXPECT_EQ(fontPattern('a'), 27);
+  EXPECT_EQ(fontPattern('a'), 27);  // the only lower-case letters
   EXPECT_EQ(fontPattern('t'), 28);
-  EXPECT_EQ(fontPattern(' '), 29);
-  EXPECT_EQ(fontPattern('0'), 31);
+  EXPECT_EQ(fontPattern(' '), 29);  // the first of the two blanks
   EXPECT_EQ(fontPattern('9'), 40);
-  EXPECT_EQ(fontPattern('<'), 41);
   EXPECT_EQ(fontPattern('='), 43);  // the second "=" at 59 is never chosen
-  EXPECT_EQ(fontPattern('-'), 46);
   EXPECT_EQ(fontPattern('`'), 47);
-  EXPECT_EQ(fontPattern('\\'), 51);
   EXPECT_EQ(fontPattern('.'), 58);
-  EXPECT_EQ(fontPattern('$'), 60);
   EXPECT_EQ(fontPattern('#'), 61);
   EXPECT_EQ(fontPattern(0xC5), 62);
   EXPECT_EQ(fontPattern(0xD6), 63);
   EXPECT_EQ(fontPattern(0xC4), 64);
-  EXPECT_EQ(fontPattern('?'), 65);
   EXPECT_EQ(fontPattern('*'), 66);
   // Not in the map: blank pattern 30.
   for (unsigned char c : {'b', 'z', ',', ':', '\0', '\xFF', '\xE5'}) EXPECT_EQ(fontPattern(c), 30) << int(c);
