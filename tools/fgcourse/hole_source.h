@@ -3,6 +3,22 @@
 // which the generator makes the hole file, the hole's pictures and sounds.
 // The areas are the single record of where things are; the pictures are
 // drawn from them, plus a few scenery lines that have no effect on the ball.
+//
+// One statement a line, "#" starts a comment, words split on blanks:
+//   name N | title "LINE 1" "LINE 2" | size W H (multiples of 24) | par P
+//   ball X Y | theme meadow|forest|lake|site|space | ambience KIND
+//   item 3…10 LOOK                 which animation a sprite item holds
+//   border X Y X Y …               walls along the points, mown grass inside
+//   walls X Y X Y …                walls only; the kind follows the direction
+// Areas, numbered in the order written, each with a shape
+// (circle X Y R | quad X1 Y1 … X4 Y4 | rect X Y W H | seg X1 Y1 X2 Y2):
+//   wall seg … [kind=K] | cup circle … next=HOLE | slope e|se|s|sw|w|nw|n|ne SHAPE
+//   ramp sw|e|se|w SHAPE | water SHAPE drop=X,Y | funnel | sand | launcher | mine
+//   teleport circle … exit=X,Y dir=X3,Y3,X4,Y4 | tunnel circle … exit=… dir=… [nobounce=N]
+//   setname SHAPE slot=S text=T | switch SHAPE state=1|2|3 | bumps SHAPE [decor=X,Y,IMG]
+//   shade SHAPE strength=N | ledge SHAPE drop=N | kicker | bonus | sleeper
+// Scenery: tree X Y R, bush, rock, flowers, bridge X1 Y1 X2 Y2 W, roof X Y W H,
+//   arch X Y W, windmill X Y, worker X Y, sign, lamp, cone, planet, crater, path, fence, stump.
 #include <cstdint>
 #include <map>
 #include <string>
