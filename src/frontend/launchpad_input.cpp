@@ -84,8 +84,13 @@ void Tlaunchpad::setPlayerName(const std::string& text) {
 
 void Tlaunchpad::onMouseDown(MouseButton b, ShiftState, int x, int y) {
   havePressed_ = false;
-  if (b != MouseButton::Left || !visible_) return;
+  if (!visible_) return;
   const Control* c = hitTest(x, y, controls);
+  if (b != MouseButton::Left) {
+    // Any button clicks on the boxes and the list; only the left one acts.
+    if (c && isClickingControl(c->kind, c->id)) skinMouseDown();
+    return;
+  }
   if (!c) {
     nameFocus_ = false;
     return;

@@ -221,6 +221,12 @@ TEST_F(LaunchpadTest, SetupControlsFollowClicks) {
   EXPECT_FALSE(c.skipintro);
   EXPECT_FALSE(c.fastwrites);
   EXPECT_EQ(pad->clickCount(), clicks + 5);  // every box and radio clicks on the press
+  // A right press clicks but changes nothing.
+  const Rect r = controlOf(ControlId::screen1024).rect;
+  platform.pushClick(r.left + 5, r.top + 5, MouseButton::Right);
+  app.pumpMessages();
+  EXPECT_FALSE(c.screen1024);
+  EXPECT_EQ(pad->clickCount(), clicks + 6);
   // Controls of a hidden panel do not react.
   clickOn(ControlId::tab_game);
   clickOn(ControlId::screen1024);
