@@ -1,6 +1,7 @@
 #include "build_holes.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <future>
 
@@ -23,6 +24,9 @@ SheetEntry buildOne(const std::string& file, const std::string& out) {
   writeFileAtomically(base + ".hole", std::span(reinterpret_cast<const uint8_t*>(hole.data()), hole.size()));
   writeFileAtomically(base + ".dxg", writeImageArchive(holeImages(h, pics)));
   writeFileAtomically(base + ".dxw", writeWaveArchive(holeSounds(h.ambience)));
+  // Full-size pictures for a designer's eye, only when asked for.
+  if (const char* dir = std::getenv("FGCOURSE_PREVIEW"))
+    writePng(pics.course, (std::filesystem::path(dir) / (h.name + ".png")).string());
   return {h.name, std::move(pics)};
 }
 
