@@ -182,6 +182,86 @@ void paintRings(cairo_t* cr, const arearec& a, Rgb outer, Rgb inner, int rings) 
   }
 }
 
+// Funnel: a bowl darkening toward its centre.
+void paintFunnel(cairo_t* cr, const arearec& a, const Theme& t) {
+  cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+  Rgb c = shade(t.fairway, 0.72), e = t.fairway;
+  cairo_pattern_add_color_stop_rgb(g, 0, c.r, c.g, c.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, e.r, e.g, e.b);
+  cairo_save(cr);
+  cairo_translate(cr, a.x1, a.y1);
+  cairo_scale(cr, a.r, a.r / 2.0);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_restore(cr);
+  cairo_pattern_destroy(g);
+  for (double f = 0.25; f < 1.0; f += 0.25) {
+    pathEllipse(cr, a.x1, a.y1, a.r * f, a.r / 2.0 * f);
+    setColour(cr, shade(t.fairway, 0.8), 0.5);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  }
+}
+
+// Bumpy ground: a field of little mounds.
+void paintBumps(cairo_t* cr, const arearec& a, const Theme& t) {
+  cairo_save(cr);
+  pathArea(cr, a);
+  setColour(cr, shade(t.fairway, 0.93));
+  cairo_fill_preserve(cr);
+  cairo_clip(cr);
+  double x0, y0, x1, y1;
+  areaBox(a, x0, y0, x1, y1);
+  for (double y = y0; y < y1 + 8; y += 9)
+    for (double x = x0 + (static_cast<int>(y) / 9 % 2) * 7; x < x1 + 8; x += 14) {
+      pathEllipse(cr, x + 1, y + 1, 6, 3);
+      setColour(cr, shade(t.fairway, 0.7), 0.8);
+      cairo_fill(cr);
+      pathEllipse(cr, x - 1, y - 1, 5, 2.5);
+      setColour(cr, shade(t.fairway, 1.15), 0.9);
+      cairo_fill(cr);
+    }
+  cairo_restore(cr);
+}
+
+// Ledge: a step down the screen.
+void paintLedge(cairo_t* cr, const arearec& a, const Theme& t) {
+  cairo_save(cr);
+  pathArea(cr, a);
+  cairo_clip(cr);
+  double x0, y0, x1, y1;
+  areaBox(a, x0, y0, x1, y1);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
+  Rgb hi = shade(t.fairway, 1.2), lo = shade(t.rough, 0.55);
+  cairo_pattern_add_color_stop_rgb(g, 0, hi.r, hi.g, hi.b);
+  cairo_pattern_add_color_stop_rgb(g, 0.3, lo.r, lo.g, lo.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, t.fairway.r * 0.8, t.fairway.g * 0.8, t.fairway.b * 0.8);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+}
+
+// Kicker: a striped wedge.
+void paintKicker(cairo_t* cr, const arearec& a, const Theme&) {
+  cairo_save(cr);
+  pathArea(cr, a);
+  setColour(cr, {0.95, 0.78, 0.15});
+  cairo_fill_preserve(cr);
+  cairo_clip(cr);
+  setColour(cr, {0.2, 0.18, 0.15});
+  cairo_set_line_width(cr, 5);
+  double x0, y0, x1, y1;
+  areaBox(a, x0, y0, x1, y1);
+  for (double x = x0 - (y1 - y0); x < x1; x += 14) {
+    cairo_move_to(cr, x, y1);
+    cairo_line_to(cr, x + (y1 - y0), y0);
+  }
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
 void paintArea(cairo_t* cr, const AreaSource& s, const Theme& t) {
   const arearec& a = s.rec;
   if (a.kind >= 15 && a.kind <= 22) {
@@ -194,74 +274,14 @@ void paintArea(cairo_t* cr, const AreaSource& s, const Theme& t) {
     paintSand(cr, a, t);
   } else if (a.kind == 24) {
     paintWater(cr, a, t);
-  } else if (a.kind == 14) {  // funnel: a bowl darkening toward its centre
-    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    Rgb c = shade(t.fairway, 0.72), e = t.fairway;
-    cairo_pattern_add_color_stop_rgb(g, 0, c.r, c.g, c.b);
-    cairo_pattern_add_color_stop_rgb(g, 1, e.r, e.g, e.b);
-    cairo_save(cr);
-    cairo_translate(cr, a.x1, a.y1);
-    cairo_scale(cr, a.r, a.r / 2.0);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    cairo_pattern_destroy(g);
-    for (double f = 0.25; f < 1.0; f += 0.25) {
-      pathEllipse(cr, a.x1, a.y1, a.r * f, a.r / 2.0 * f);
-      setColour(cr, shade(t.fairway, 0.8), 0.5);
-      cairo_set_line_width(cr, 1);
-      cairo_stroke(cr);
-    }
-  } else if (a.kind == 30) {  // bumpy ground: a field of little mounds
-    cairo_save(cr);
-    pathArea(cr, a);
-    setColour(cr, shade(t.fairway, 0.93));
-    cairo_fill_preserve(cr);
-    cairo_clip(cr);
-    double x0, y0, x1, y1;
-    areaBox(a, x0, y0, x1, y1);
-    for (double y = y0; y < y1 + 8; y += 9)
-      for (double x = x0 + (static_cast<int>(y) / 9 % 2) * 7; x < x1 + 8; x += 14) {
-        pathEllipse(cr, x + 1, y + 1, 6, 3);
-        setColour(cr, shade(t.fairway, 0.7), 0.8);
-        cairo_fill(cr);
-        pathEllipse(cr, x - 1, y - 1, 5, 2.5);
-        setColour(cr, shade(t.fairway, 1.15), 0.9);
-        cairo_fill(cr);
-      }
-    cairo_restore(cr);
-  } else if (a.kind == 33) {  // ledge: a step down the screen
-    cairo_save(cr);
-    pathArea(cr, a);
-    cairo_clip(cr);
-    double x0, y0, x1, y1;
-    areaBox(a, x0, y0, x1, y1);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
-    Rgb hi = shade(t.fairway, 1.2), lo = shade(t.rough, 0.55);
-    cairo_pattern_add_color_stop_rgb(g, 0, hi.r, hi.g, hi.b);
-    cairo_pattern_add_color_stop_rgb(g, 0.3, lo.r, lo.g, lo.b);
-    cairo_pattern_add_color_stop_rgb(g, 1, t.fairway.r * 0.8, t.fairway.g * 0.8, t.fairway.b * 0.8);
-    cairo_set_source(cr, g);
-    cairo_paint(cr);
-    cairo_pattern_destroy(g);
-    cairo_restore(cr);
-  } else if (a.kind == 34) {  // kicker: striped wedge
-    cairo_save(cr);
-    pathArea(cr, a);
-    setColour(cr, {0.95, 0.78, 0.15});
-    cairo_fill_preserve(cr);
-    cairo_clip(cr);
-    setColour(cr, {0.2, 0.18, 0.15});
-    cairo_set_line_width(cr, 5);
-    double x0, y0, x1, y1;
-    areaBox(a, x0, y0, x1, y1);
-    for (double x = x0 - (y1 - y0); x < x1; x += 14) {
-      cairo_move_to(cr, x, y1);
-      cairo_line_to(cr, x + (y1 - y0), y0);
-    }
-    cairo_stroke(cr);
-    cairo_restore(cr);
+  } else if (a.kind == 14) {
+    paintFunnel(cr, a, t);
+  } else if (a.kind == 30) {
+    paintBumps(cr, a, t);
+  } else if (a.kind == 33) {
+    paintLedge(cr, a, t);
+  } else if (a.kind == 34) {
+    paintKicker(cr, a, t);
   } else if (a.kind == 12) {  // launcher: a spring pad
     paintRings(cr, a, {0.55, 0.55, 0.6}, {0.85, 0.2, 0.2}, 5);
     pathEllipse(cr, a.x1, a.y1, a.r * 0.3, a.r * 0.15);
