@@ -10,10 +10,11 @@ scripts/build.sh
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 if [ "${FG_SKIP_SANITIZERS:-0}" != 1 ]; then
+  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp"
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFG_SANITIZE=ON -DFG_BENCH=OFF
   cmake --build build-asan --parallel "$jobs"
-  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
 fi
 
 if [ "${FG_SKIP_FUZZ:-0}" != 1 ] && [ -x scripts/fuzz.sh ]; then

@@ -247,6 +247,7 @@ void SdlPlatform::idlePass() {
   // The game's own idle loop never sleeps; a millisecond's pause here keeps a
   // core free without changing the pacing, which runs on whole milliseconds.
   SDL_Delay(1);
+  pullSilentAudio();
 }
 
 void SdlPlatform::audioCallback(void* self, Uint8* stream, int len) {
@@ -271,8 +272,14 @@ bool SdlPlatform::openAudio(AudioSource* source, const AudioSpec* wanted, AudioS
   audioSpec_ = AudioSpec{want.freq, want.channels};
   audioDev_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, wanted ? 0 : SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
   if (!audioDev_) {
-    audioSource_ = nullptr;
-    return false;
+    // No sound card: play on a silent one, pulled by the clock, so the game
+    // runs without sound instead of refusing to start.
+    std::cerr << "No sound output (" << SDL_GetError() << "); playing silently" << std::endl;
+    silentAudio_ = true;
+    silentLast_ = SDL_GetTicks();
+    silentCarry_ = 0;
+    if (got) *got = audioSpec_;
+    return true;
   }
   audioSpec_ = AudioSpec{have.freq, have.channels};
   if (got) *got = audioSpec_;
@@ -284,6 +291,19 @@ void SdlPlatform::closeAudio() {
   if (audioDev_) SDL_CloseAudioDevice(audioDev_);
   audioDev_ = 0;
   audioSource_ = nullptr;
+  silentAudio_ = false;
+}
+
+void SdlPlatform::pullSilentAudio() {
+  if (!silentAudio_ || !audioSource_) return;
+  uint32_t now = SDL_GetTicks();
+  silentCarry_ += static_cast<double>(audioSpec_.rate) * (now - silentLast_) / 1000.0;
+  silentLast_ = now;
+  int frames = static_cast<int>(silentCarry_);
+  if (frames <= 0) return;
+  silentCarry_ -= frames;
+  silentScratch_.resize(static_cast<size_t>(frames) * audioSpec_.channels);
+  audioSource_->mix(silentScratch_.data(), frames, audioSpec_.channels, audioSpec_.rate);
 }
 
 std::unique_ptr<VideoDecoder> SdlPlatform::openVideo(const std::string& path) { return openFfmpegVideo(path); }

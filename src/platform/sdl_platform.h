@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -44,6 +45,7 @@ class SdlPlatform : public Platform {
   void updateViewport();
   bool toBackBuffer(int wx, int wy, int& x, int& y) const;
   bool translate(const SDL_Event& ev, InputEvent& out);
+  void pullSilentAudio();
 
   bool windowed_;
   bool active_ = true;
@@ -58,7 +60,10 @@ class SdlPlatform : public Platform {
   SDL_AudioDeviceID audioDev_ = 0;
   AudioSource* audioSource_ = nullptr;
   AudioSpec audioSpec_;
-  int lastMouseX_ = 0, lastMouseY_ = 0;
+  bool silentAudio_ = false;
+  uint32_t silentLast_ = 0;
+  double silentCarry_ = 0;
+  std::vector<int16_t> silentScratch_;
 };
 
 }  // namespace fg
