@@ -15,15 +15,15 @@ struct ShiftState {
 class Window {
  public:
   virtual ~Window() = default;
-  virtual void onKeyDown(int key, ShiftState) {}
-  virtual void onKeyUp(int key, ShiftState) {}
+  virtual void onKeyDown(int /*key*/, ShiftState) {}
+  virtual void onKeyUp(int /*key*/, ShiftState) {}
   virtual void onTextInput(const std::string&) {}
-  virtual void onMouseMove(ShiftState, int x, int y) {}
-  virtual void onMouseDown(MouseButton, ShiftState, int x, int y) {}
-  virtual void onMouseUp(MouseButton, ShiftState, int x, int y) {}
+  virtual void onMouseMove(ShiftState, int /*x*/, int /*y*/) {}
+  virtual void onMouseDown(MouseButton, ShiftState, int /*x*/, int /*y*/) {}
+  virtual void onMouseUp(MouseButton, ShiftState, int /*x*/, int /*y*/) {}
   virtual void onClick() {}
   virtual void onDblClick() {}
-  virtual void onActivate(bool active) {}
+  virtual void onActivate(bool /*active*/) {}
   // Non-zero ends a modal show of this window.
   int modalResult = 0;
 };
