@@ -6,10 +6,12 @@
 
 #include "media/error.h"
 #include "platform/ffmpeg_video.h"
+#include "platform/headless_ui.h"
 
 namespace fg {
 
 HeadlessPlatform::HeadlessPlatform() = default;
+HeadlessPlatform::~HeadlessPlatform() = default;
 
 void HeadlessPlatform::setScript(std::vector<ScriptStep> steps) {
   script_ = std::move(steps);
@@ -116,7 +118,8 @@ void HeadlessPlatform::closeDisplay() { displayOpen_ = false; }
 
 void HeadlessPlatform::present(const Surface& back) {
   ++frames_;
-  last_ = back;
+  if (ui_ && !uiPainter_) uiPainter_ = std::make_unique<HeadlessUi>();
+  if (!ui_ || !uiPainter_->compose(ui_, back, last_)) last_ = back;
   releaseDue();  // a shot asked for this frame is taken of this very picture
   for (const std::string& name : pendingShots_) writeShot(name);
   pendingShots_.clear();

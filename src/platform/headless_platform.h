@@ -5,12 +5,15 @@
 // frames. The same script always gives the same pictures.
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 
 namespace fg {
+
+class HeadlessUi;
 
 // One line of an input script, due at a virtual time or at a presented frame.
 struct ScriptStep {
@@ -29,6 +32,7 @@ uint32_t scriptStepMs(const std::string& text, uint32_t fallback);
 class HeadlessPlatform : public Platform {
  public:
   HeadlessPlatform();
+  ~HeadlessPlatform() override;
 
   void setStep(uint32_t ms) { step_ = ms ? ms : 1; }
   void setScript(std::vector<ScriptStep> steps);
@@ -41,6 +45,8 @@ class HeadlessPlatform : public Platform {
   void pushClick(int x, int y, MouseButton b = MouseButton::Left);
 
   uint32_t frames() const { return frames_; }
+  // The last presented picture, with the launch window's controls drawn
+  // over it while it shows them; screenshots are taken of it.
   const Surface& lastFrame() const { return last_; }
   const std::vector<std::string>& errors() const { return errors_; }
   const std::vector<std::string>& shotsWritten() const { return shots_; }
@@ -98,6 +104,7 @@ class HeadlessPlatform : public Platform {
   std::vector<std::string> errors_;
   Surface last_;
   UiLayer* ui_ = nullptr;
+  std::unique_ptr<HeadlessUi> uiPainter_;
   AudioSource* audio_ = nullptr;
   AudioSpec audioSpec_;
   double audioCarry_ = 0;

@@ -1,0 +1,34 @@
+#pragma once
+// The launch window's controls for the headless platform: built with their
+// own ImGui context and drawn by the software rasteriser over a copy of the
+// back buffer, so screenshots show what the SDL window shows. No input goes
+// to ImGui here; the core hit-tests the scripted clicks itself.
+#include <memory>
+
+#include "media/surface.h"
+#include "platform/platform.h"
+
+struct ImGuiContext;
+
+namespace fg {
+
+class HeadlessUi {
+ public:
+  HeadlessUi() = default;
+  ~HeadlessUi();
+  HeadlessUi(const HeadlessUi&) = delete;
+  HeadlessUi& operator=(const HeadlessUi&) = delete;
+
+  // `out` becomes `back` with the controls of `layer` drawn over it. False,
+  // and `out` untouched, when the layer draws no controls.
+  bool compose(UiLayer* layer, const Surface& back, Surface& out);
+
+ private:
+  void makeContext();
+
+  ImGuiContext* context_ = nullptr;
+  const unsigned char* atlas_ = nullptr;  // RGBA, owned by the context's atlas
+  int atlasW_ = 0, atlasH_ = 0;
+};
+
+}  // namespace fg
