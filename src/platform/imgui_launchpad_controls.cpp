@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -261,7 +262,8 @@ void loadLaunchpadFont(float scale) {
   cfg.PixelSnapH = true;
   ImFont* font = nullptr;
   std::error_code ec;
-  if (std::filesystem::is_regular_file(kFontPath, ec)) {
+  // ImGui stops on a font file it cannot read: look before handing it over.
+  if (std::filesystem::is_regular_file(kFontPath, ec) && std::ifstream(kFontPath, std::ios::binary).good()) {
     font = io.Fonts->AddFontFromFileTTF(kFontPath, kFontPixels * scale, &cfg);
   }
   if (!font) {
