@@ -20,7 +20,8 @@ const char* kHole =
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest()
-      : dir(testing::makeGameFolder(::testing::TempDir() + "/fg_shell_game",
+      : dir(testing::makeGameFolder(::testing::TempDir() + "/fg_shell_game_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name(),
                                     {{"course1hole1", kHole}, {"course1hole2", kHole}, {"training1", kHole}})),
         app(platform),
         main(app, launchpad, dir) {
