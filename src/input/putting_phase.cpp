@@ -18,11 +18,6 @@ constexpr int kPutterShadowPicture = 9;
 constexpr int kPutterPicture = 10;
 constexpr double kMaxPullBack = 90;
 
-// A picture the frame may draw; a gui archive without it draws nothing
-// instead of failing every frame.
-const PictureItem* guiPicture(GameContext& ctx, int index) {
-  return index < ctx.gui.count() ? &ctx.gui.item(index) : nullptr;
-}
 
 struct AimPoint {
   int32_t x, y;  // the point 75 pixels ahead of the ball, on the display
@@ -36,7 +31,7 @@ AimPoint aimPoint(const GameState& gs) {
 void drawTarget(GameContext& ctx, AimPoint t) {
   GameState& gs = ctx.gs;
   gs.aim_frame = gs.aim_frame + 1 > 9 ? 0 : gs.aim_frame + 1;
-  const PictureItem* p = guiPicture(ctx, kTargetPicture);
+  const PictureItem* p = ctx.gui.find(kTargetPicture);
   if (!p) return;
   Rect r{t.x - 16, t.y - 13, t.x - 16 + p->width(), t.y - 13 + p->height()};
   p->BlitAdditive(ctx.DXDraw.surface(), r, gs.aim_frame / 3, 192);
@@ -49,9 +44,9 @@ void drawPutter(GameContext& ctx, double r) {
   int32_t pattern = AngleByte(128 - gs.ball_angle) / 8;
   int32_t px = roundHalfEven(gs.ball_x - r * ByteCos(gs.ball_angle)) - gs.camera_x - 47;
   int32_t py = roundHalfEven(gs.ball_y - r * ByteSin(gs.ball_angle)) - gs.camera_y - 125;
-  if (const PictureItem* shadow = guiPicture(ctx, kPutterShadowPicture))
+  if (const PictureItem* shadow = ctx.gui.find(kPutterShadowPicture))
     shadow->BlitSubtractive(ctx.DXDraw.surface(), Rect{px, py, px + 96, py + 142}, pattern, 255);
-  if (const PictureItem* putter = guiPicture(ctx, kPutterPicture))
+  if (const PictureItem* putter = ctx.gui.find(kPutterPicture))
     putter->BlitPattern(ctx.DXDraw.surface(), px, py, pattern);
 }
 
@@ -59,7 +54,7 @@ void drawPutter(GameContext& ctx, double r) {
 void drawGauge(GameContext& ctx, AimPoint t) {
   const GameState& gs = ctx.gs;
   if (gs.swing_left > 0) return;
-  if (const PictureItem* p = guiPicture(ctx, kGaugePicture))
+  if (const PictureItem* p = ctx.gui.find(kGaugePicture))
     p->BlitPattern(ctx.DXDraw.surface(), t.x - 47, t.y - 56, roundHalfEven(gs.ball_speed / 3));
 }
 
@@ -160,7 +155,7 @@ void drawHelpPicture(GameContext& ctx) {
 void drawPointer(GameContext& ctx) {
   const GameState& gs = ctx.gs;
   if (!gs.pointer_visible || gs.putt_phase != 0 || gs.ball_moving) return;
-  if (const PictureItem* p = guiPicture(ctx, kPointerPicture))
+  if (const PictureItem* p = ctx.gui.find(kPointerPicture))
     p->BlitPattern(ctx.DXDraw.surface(), gs.mouse_x, gs.mouse_y, 0);
 }
 

@@ -69,6 +69,11 @@ class ImageList {
   void loadFromMemory(std::span<const uint8_t> bytes);
   PictureItem& item(int index);  // "List index out of bounds (%d)"
   const PictureItem& item(int index) const;
+  // The item, or null when the list has no such index: for drawing code that
+  // leaves out a picture an archive lacks instead of failing every frame.
+  const PictureItem* find(int index) const {
+    return index >= 0 && index < count() ? &item(index) : nullptr;
+  }
   int count() const { return static_cast<int>(items_.size()); }
   void clear();
   PictureItem& add();  // a new item at the end (uploaded at once when on a display)

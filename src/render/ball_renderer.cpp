@@ -9,9 +9,6 @@ namespace {
 constexpr int kBallSize = 16;
 constexpr double kFixedOne = 65536.0;
 
-const PictureItem* guiItem(const ImageList& gui, int index) {
-  return index < gui.count() ? &gui.item(index) : nullptr;
-}
 
 // The body: the texture sampled along a grid turned by the rolling phase
 // round texel (8, 8), bent by the remap table, scrolled by the rolling
@@ -55,18 +52,18 @@ void drawBall(GameState& gs, const ImageList& gui, Surface& back) {
 
   if (!gs.holed_out && !gs.in_water && !gs.in_tunnel) {
     // The shadow stays on the ground, widening and fading as the ball rises.
-    if (const PictureItem* shadow = guiItem(gui, kBallShadowItem)) {
+    if (const PictureItem* shadow = gui.find(kBallShadowItem)) {
       const int32_t left = subWrap(subWrap(bx, cx), 4), top = subWrap(subWrap(by, cy), 6);
       const int32_t width = addWrap(16, roundHalfEven(gs.ball_z / 10));
       shadow->BlitSubtractive(back, Rect{left, top, addWrap(left, width), addWrap(top, 16)}, 0,
                               subWrap(128, roundHalfEven(gs.ball_z / 3)));
     }
   }
-  const PictureItem* darkening = guiItem(gui, kBallDarkeningItem);
+  const PictureItem* darkening = gui.find(kBallDarkeningItem);
   if (!gs.in_water && darkening) darkening->BlitSubtractive(back, block, 0, 32);
-  if (const PictureItem* texture = guiItem(gui, kBallTextureItem)) drawBody(gs, *texture, back, x0, y0);
+  if (const PictureItem* texture = gui.find(kBallTextureItem)) drawBody(gs, *texture, back, x0, y0);
   if (gs.in_water) return;
-  if (const PictureItem* shading = guiItem(gui, kBallShadingItem)) shading->BlitSubtractive(back, block, 0, 128);
+  if (const PictureItem* shading = gui.find(kBallShadingItem)) shading->BlitSubtractive(back, block, 0, 128);
   if (player.ball_shade > 0) {
     if (darkening) darkening->BlitSubtractive(back, block, 0, player.ball_shade);
     // A shaded area sets it again in the next sub-steps while the ball is in

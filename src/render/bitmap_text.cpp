@@ -31,9 +31,6 @@ struct FontTable {
 };
 constexpr FontTable kFontTable;
 
-const PictureItem* listItem(const ImageList& list, int index) {
-  return index < list.count() ? &list.item(index) : nullptr;
-}
 
 // x + i * advance; a picture may carry any pattern width, so the sum wraps
 // instead of overflowing.
@@ -78,15 +75,15 @@ void writeLargeText(const PictureItem& large, Surface& dst, std::string_view tex
 }
 
 void FontWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y) {
-  if (const PictureItem* font = listItem(ctx.gui, 7)) writeFontText(*font, ctx.DXDraw.surface(), text, x, y);
+  if (const PictureItem* font = ctx.gui.find(7)) writeFontText(*font, ctx.DXDraw.surface(), text, x, y);
 }
 
 void DigitWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y) {
-  if (const PictureItem* digits = listItem(ctx.gui, 8)) writeDigitText(*digits, ctx.DXDraw.surface(), text, x, y);
+  if (const PictureItem* digits = ctx.gui.find(8)) writeDigitText(*digits, ctx.DXDraw.surface(), text, x, y);
 }
 
 void LargeWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y) {
-  if (const PictureItem* large = listItem(ctx.menu, 0)) writeLargeText(*large, ctx.DXDraw.surface(), text, x, y);
+  if (const PictureItem* large = ctx.menu.find(0)) writeLargeText(*large, ctx.DXDraw.surface(), text, x, y);
 }
 
 void startBanner(GameState& gs, std::string_view words) {
@@ -114,6 +111,6 @@ void drawBanner(GameState& gs, const PictureItem* font, Surface& dst) {
     writeFontText(*font, dst, visible, 116, 31);
 }
 
-void drawBanner(GameContext& ctx) { drawBanner(ctx.gs, listItem(ctx.gui, 7), ctx.DXDraw.surface()); }
+void drawBanner(GameContext& ctx) { drawBanner(ctx.gs, ctx.gui.find(7), ctx.DXDraw.surface()); }
 
 }  // namespace fg

@@ -54,7 +54,7 @@ void drawEffects(GameState& gs, const ImageList& course, Surface& back, int32_t 
     if (e.x == 0 && e.y == 0) continue;
     // A slot naming a picture the hole does not have draws nothing and ends
     // at once, as an effect without patterns does.
-    const PictureItem* p = e.image >= 0 && e.image < course.count() ? &course.item(e.image) : nullptr;
+    const PictureItem* p = course.find(e.image);
     if (p) drawSlot(e, *p, back, gs.camera_x, gs.camera_y);
     e.frame = addWrap(e.frame, advance);
     const int64_t patterns = p ? p->patternCount() : 0;

@@ -18,9 +18,6 @@ constexpr int kDigitsItem = 8;
 constexpr int32_t kButtonTop = 76;
 constexpr int32_t kButtonLeft[5] = {17, 39, 61, 83, 105};
 
-const PictureItem* guiItem(const ImageList& gui, int index) {
-  return index < gui.count() ? &gui.item(index) : nullptr;
-}
 
 struct Writers {
   const PictureItem* font;
@@ -45,8 +42,8 @@ void drawFullPanel(GameState& gs, const ImageList& gui, const Writers& w, std::s
   const PlayerRecord& p = gs.players[0];
   if (gs.banner_pos == -1) w.text(hudNameLine(name, 20, p.score), 116, 31);
   if (!gs.pull_putt)
-    if (const PictureItem* mark = guiItem(gui, kPushPuttItem)) mark->BlitPattern(w.back, 193, 49, 0);
-  const PictureItem* pressed = guiItem(gui, kButtonsDownItem);
+    if (const PictureItem* mark = gui.find(kPushPuttItem)) mark->BlitPattern(w.back, 193, 49, 0);
+  const PictureItem* pressed = gui.find(kButtonsDownItem);
   for (int i = 0; i < 5; ++i) {
     if (gs.button_down[i] && insideButtonHold(i, gs.mouse_x, gs.mouse_y)) {
       if (pressed) pressed->BlitPattern(w.back, kButtonLeft[i], kButtonTop, i);
@@ -79,8 +76,8 @@ bool insideButtonHold(int i, int32_t x, int32_t y) {
 }
 
 void drawHud(GameState& gs, const ImageList& gui, Surface& back, std::string_view playerName) {
-  const Writers w{guiItem(gui, kFontItem), guiItem(gui, kDigitsItem), back};
-  if (const PictureItem* panel = guiItem(gui, gs.panel_minimised ? kPanelMinItem : kPanelItem))
+  const Writers w{gui.find(kFontItem), gui.find(kDigitsItem), back};
+  if (const PictureItem* panel = gui.find(gs.panel_minimised ? kPanelMinItem : kPanelItem))
     panel->BlitPattern(back, 4, 4, 0);
   if (gs.panel_minimised)
     drawSmallPanel(gs, w, playerName);

@@ -36,7 +36,7 @@ void drawStars(GameState& gs, const ImageList& course, Surface& back, int32_t mo
     if (star.x < 0) star.x = w;
     if (star.y < 0) star.y = h;
     const PictureItem* picture =
-        star.picture >= 0 && star.picture < course.count() ? &course.item(star.picture) : nullptr;
+        course.find(star.picture);
     if (RandBelow(gs, 4) > 2) {
       const int64_t next = static_cast<int64_t>(star.pattern) + 1;
       star.pattern = next >= (picture ? picture->patternCount() : 0) ? 0 : static_cast<int32_t>(next);
