@@ -67,7 +67,13 @@ void HeadlessPlatform::releaseDue() {
         break;
       }
       case ScriptStep::Kind::Shot:
-        pendingShots_.push_back(s.shotName);
+        // A shot at a time is what the screen shows then: the last presented
+        // picture (a title card waits without presenting). A shot at a frame,
+        // or before anything was shown, waits for its picture.
+        if (!s.byFrame && frames_ > 0)
+          writeShot(s.shotName);
+        else
+          pendingShots_.push_back(s.shotName);
         break;
       case ScriptStep::Kind::Quit: {
         InputEvent e;
