@@ -88,3 +88,29 @@ TEST(HeadlessScript, ShotNamesStayInTheShotFolder) {
 
 }  // namespace
 }  // namespace fg
+
+namespace fg {
+namespace {
+
+TEST(HeadlessScript, AShotAtATimeShowsTheLastPresentedPicture) {
+  HeadlessPlatform p;
+  p.setStep(10);
+  std::string dir = ::testing::TempDir() + "/shots_fg_time";
+  p.setShotFolder(dir);
+  p.setScript(parseInputScript("at 10 shot early.png\nat 30 shot waiting.png\n"));
+  InputEvent e;
+  p.idlePass();
+  p.pollEvent(e);
+  EXPECT_TRUE(p.shotsWritten().empty());  // nothing shown yet: it waits
+  Surface s(2, 2, PixelFormat::Rgb565);
+  p.present(s);
+  ASSERT_EQ(p.shotsWritten().size(), 1u);
+  p.idlePass();
+  p.idlePass();
+  p.pollEvent(e);  // no present since, as while a title card waits
+  ASSERT_EQ(p.shotsWritten().size(), 2u);
+  EXPECT_EQ(p.shotsWritten()[1], dir + "/waiting.png");
+}
+
+}  // namespace
+}  // namespace fg
