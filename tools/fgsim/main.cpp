@@ -1,15 +1,18 @@
 // fgsim: runs the game's own ball simulation on a hole file without a window
 // and prints what happens, one JSON object per line.
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <stdexcept>
 
 #include "scenario.h"
+#include "solve_command.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: fgsim run SCENARIO.json\n"
+    "       fgsim solve HOLE [GAME_DIR]   shortest pull-putt round of a hole, one shot a line\n"
     "       fgsim --help\n"
     "\n"
     "Runs the ball simulation of a hole and prints one JSON object per line:\n"
@@ -30,6 +33,16 @@ int main(int argc, char** argv) {
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     std::cout << kUsage;
     return 0;
+  }
+  if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "solve") == 0) {
+    // The hole's files are looked for beside the program unless a folder is given.
+    std::string dir = argc == 4 ? argv[3] : std::filesystem::canonical("/proc/self/exe").parent_path().string();
+    try {
+      return fg::solveCommand(argv[2], dir);
+    } catch (const std::exception& e) {
+      std::cerr << "fgsim: " << e.what() << '\n';
+      return 1;
+    }
   }
   if (argc != 3 || std::strcmp(argv[1], "run") != 0) {
     std::cerr << kUsage;
