@@ -7,7 +7,7 @@
 #include "frontend/intro_window.h"
 #include "media/application.h"
 #include "media/display_device.h"
-#include "platform/ffmpeg_avi_writer.h"
+#include "platform/avi_writer.h"
 #include "platform/ffmpeg_video.h"
 #include "platform/headless_platform.h"
 
@@ -17,17 +17,19 @@ std::string makeVideo() {
   static std::string path;
   if (!path.empty()) return path;
   path = (std::filesystem::temp_directory_path() / "fg_intro_bench.avi").string();
-  fg::AviContent c;
-  c.width = 640;
-  c.height = 480;
-  c.fps = 25;
+  fg::AviWriter avi(path, 640, 480, 25, 22050, fg::VideoCodec::Raw);
+  std::vector<int16_t> samples;
+  for (int i = 0; i < 22050 * 2; ++i) samples.push_back(static_cast<int16_t>((i % 100) * 300 - 15000));
+  avi.addAudio(samples);
+  fg::Picture frame;
+  frame.width = 640;
+  frame.height = 480;
+  frame.rgb.resize(640 * 480 * 3);
   for (int f = 0; f < 50; ++f) {
-    std::vector<uint8_t> rgb(640 * 480 * 3);
-    for (size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<uint8_t>(i * 7 + f * 13);
-    c.frames.push_back(std::move(rgb));
+    for (size_t i = 0; i < frame.rgb.size(); ++i) frame.rgb[i] = static_cast<uint8_t>(i * 7 + f * 13);
+    avi.addFrame(frame);
   }
-  for (int i = 0; i < 22050 * 2; ++i) c.samples.push_back(static_cast<int16_t>((i % 100) * 300 - 15000));
-  fg::writeAviFile(path, c);
+  avi.finish();
   return path;
 }
 

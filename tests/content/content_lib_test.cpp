@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <fstream>
 
-#include "avi_writer.h"
 #include "bitmap_files.h"
 #include "cairo_picture.h"
 #include "font_text.h"
-#include "media/error.h"
 #include "media/archive_writer.h"
+#include "media/error.h"
+#include "platform/avi_writer.h"
 #include "synth.h"
 
 namespace fg {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "avi_writer.h"
 #include "content_test_helpers.h"
 #include "media/file_io.h"
+#include "platform/avi_writer.h"
 
 namespace fg {
 namespace {

@@ -1,7 +1,7 @@
 #include "launchpad_fixture.h"
 
 #include "media/archive_writer.h"
-#include "platform/ffmpeg_avi_writer.h"
+#include "platform/avi_writer.h"
 
 namespace fg::test {
 
@@ -39,22 +39,24 @@ void writeTexture(const std::string& path, uint8_t red) {
 
 void writeSolidVideo(const std::string& path, int w, int h, int frames, uint8_t r, uint8_t g, uint8_t b,
                      bool sound) {
-  AviContent c;
-  c.width = w;
-  c.height = h;
-  c.fps = 10;
-  std::vector<uint8_t> rgb(static_cast<size_t>(w) * h * 3);
-  for (size_t i = 0; i < rgb.size(); i += 3) {
-    rgb[i] = r;
-    rgb[i + 1] = g;
-    rgb[i + 2] = b;
-  }
-  c.frames.assign(static_cast<size_t>(frames), rgb);
+  // Uncompressed, so the tests can check the exact colours they get back.
+  AviWriter avi(path, w, h, 10, sound ? 22050 : 0, VideoCodec::Raw);
   if (sound) {
-    c.sampleRate = 22050;
-    for (int i = 0; i < 22050; ++i) c.samples.push_back(static_cast<int16_t>((i / 20) % 2 ? 4000 : -4000));
+    std::vector<int16_t> samples;
+    for (int i = 0; i < 22050; ++i) samples.push_back(static_cast<int16_t>((i / 20) % 2 ? 4000 : -4000));
+    avi.addAudio(samples);
   }
-  writeAviFile(path, c);
+  Picture frame;
+  frame.width = w;
+  frame.height = h;
+  frame.rgb.resize(static_cast<size_t>(w) * h * 3);
+  for (size_t i = 0; i < frame.rgb.size(); i += 3) {
+    frame.rgb[i] = r;
+    frame.rgb[i + 1] = g;
+    frame.rgb[i + 2] = b;
+  }
+  for (int f = 0; f < frames; ++f) avi.addFrame(frame);
+  avi.finish();
 }
 
 }  // namespace fg::test

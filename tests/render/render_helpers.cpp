@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 
+#include "media/error.h"
+#include "platform/headless_platform.h"
+#include "platform/png_file.h"
 #include "render_test_helpers.h"
 
 namespace fg::test {
@@ -13,64 +13,22 @@ namespace {
 
 std::string goldenPath(const std::string& name) { return std::string(FG_TEST_DATA) + "/golden/" + name + ".png"; }
 
-struct FileCloser {
-  void operator()(FILE* f) const { std::fclose(f); }
-};
-
 bool writePng(const Surface& s, const std::string& path) {
-  std::unique_ptr<FILE, FileCloser> f(std::fopen(path.c_str(), "wb"));
-  if (!f) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
+  try {
+    writeSurfacePng(path, s);
+    return true;
+  } catch (const GameError&) {
     return false;
   }
-  png_init_io(png, f.get());
-  png_set_IHDR(png, info, s.width, s.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  std::vector<uint8_t> row(static_cast<size_t>(s.width) * 3);
-  for (int y = 0; y < s.height; ++y) {
-    for (int x = 0; x < s.width; ++x) {
-      uint32_t c = pixelToColor(s.at(x, y), s.format);
-      row[x * 3] = c & 0xFF;
-      row[x * 3 + 1] = (c >> 8) & 0xFF;
-      row[x * 3 + 2] = (c >> 16) & 0xFF;
-    }
-    png_write_row(png, row.data());
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return true;
 }
 
 bool readPng(const std::string& path, Surface& out) {
-  std::unique_ptr<FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
-  if (!f) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_read_struct(&png, &info, nullptr);
+  try {
+    out = pictureSurface(readPngFile(path), kFormat);
+    return true;
+  } catch (const GameError&) {
     return false;
   }
-  png_init_io(png, f.get());
-  png_read_info(png, info);
-  const int w = static_cast<int>(png_get_image_width(png, info));
-  const int h = static_cast<int>(png_get_image_height(png, info));
-  if (png_get_color_type(png, info) != PNG_COLOR_TYPE_RGB || png_get_bit_depth(png, info) != 8 || w > 4096 ||
-      h > 4096) {
-    png_destroy_read_struct(&png, &info, nullptr);
-    return false;
-  }
-  out.resize(w, h, kFormat);
-  std::vector<uint8_t> row(static_cast<size_t>(w) * 3);
-  for (int y = 0; y < h; ++y) {
-    png_read_row(png, row.data(), nullptr);
-    for (int x = 0; x < w; ++x) out.row(y)[x] = packRgb(row[x * 3], row[x * 3 + 1], row[x * 3 + 2], kFormat);
-  }
-  png_destroy_read_struct(&png, &info, nullptr);
-  return true;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "content_context.h"
 #include "media/error.h"
+#include "platform/png_file.h"
 
 extern "C" {
 #include <libavutil/log.h>
@@ -18,14 +19,14 @@ extern "C" {
 namespace fg {
 
 void ContentContext::preview(const std::string& name, const Picture& p) const {
-  if (previewDir.empty()) return;
+  if (previewDir.empty() || p.empty()) return;
   // Small pictures are enlarged so the pixels can be judged.
   const int k = std::clamp(640 / std::max(1, std::max(p.width, p.height)), 1, 8);
   Picture big = blankPicture(p.width * k, p.height * k);
   for (int y = 0; y < big.height; ++y)
     for (int x = 0; x < big.width; ++x)
       for (int c = 0; c < 3; ++c) big.rgb[(y * big.width + x) * 3 + c] = p.rgb[((y / k) * p.width + x / k) * 3 + c];
-  savePng(big, previewDir + "/" + name);
+  writePngFile(previewDir + "/" + name, big);
 }
 
 namespace {

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "avi_writer.h"
 #include "bitmap_files.h"
 #include "content_context.h"
 #include "media/archive_writer.h"
+#include "platform/avi_writer.h"
 #include "synth.h"
 #include "title_art.h"
 

@@ -8,6 +8,7 @@
 #include "contact_sheet.h"
 #include "media/archive_writer.h"
 #include "media/error.h"
+#include "platform/png_file.h"
 #include "sounds.h"
 #include "sprites.h"
 
@@ -26,7 +27,7 @@ SheetEntry buildOne(const std::string& file, const std::string& out) {
   writeFileAtomically(base + ".dxw", writeWaveArchive(holeSounds(h.ambience)));
   // Full-size pictures for a designer's eye, only when asked for.
   if (const char* dir = std::getenv("FGCOURSE_PREVIEW"))
-    writePng(pics.course, (std::filesystem::path(dir) / (h.name + ".png")).string());
+    writePngFile((std::filesystem::path(dir) / (h.name + ".png")).string(), pics.course);
   return {h.name, std::move(pics)};
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/png_file.h"
+
 namespace fg {
 namespace {
 
@@ -26,7 +28,7 @@ cairo_surface_t* surfaceOf(const Picture& p, bool keyed) {
 void writeContactSheet(const std::vector<SheetEntry>& entries, const std::string& path) {
   const int cell = 300, label = 18, cols = 4;
   int rows = static_cast<int>((entries.size() + (cols / 2) - 1) / (cols / 2));
-  Layer sheet(cols * (cell + 8) + 8, rows * (cell * 3 / 4 + label + 8) + 8);
+  CairoImage sheet(cols * (cell + 8) + 8, rows * (cell * 3 / 4 + label + 8) + 8);
   cairo_t* cr = sheet.cr();
   cairo_set_source_rgb(cr, 0.15, 0.15, 0.17);
   cairo_paint(cr);
@@ -59,7 +61,7 @@ void writeContactSheet(const std::vector<SheetEntry>& entries, const std::string
       cairo_restore(cr);
     }
   }
-  writePng(toPicture(sheet), path);
+  writePngFile(path, toPicture(sheet));
 }
 
 }  // namespace fg

@@ -44,14 +44,14 @@ void areaBox(const arearec& a, double& x0, double& y0, double& x1, double& y1) {
 }
 
 void paintGround(cairo_t* cr, const HoleSource& h, const Theme& t) {
-  setColour(cr, t.rough);
+  setSource(cr, t.rough);
   cairo_paint(cr);
   for (const auto& poly : h.fairways) {
     if (poly.size() < 6) continue;
     cairo_move_to(cr, poly[0], poly[1]);
     for (size_t i = 2; i + 1 < poly.size(); i += 2) cairo_line_to(cr, poly[i], poly[i + 1]);
     cairo_close_path(cr);
-    setColour(cr, t.fairway);
+    setSource(cr, t.fairway);
     cairo_fill(cr);
   }
 }
@@ -77,7 +77,7 @@ void paintIncline(cairo_t* cr, const arearec& a, int32_t angle, Rgb base, bool r
   cairo_pattern_destroy(g);
   // Chevrons (or plank seams on a ramp) across the fall line.
   double px = -dy, py = dx;
-  setColour(cr, shade(base, ramp ? 0.7 : 0.82), ramp ? 0.8 : 0.55);
+  setSource(cr, shade(base, ramp ? 0.7 : 0.82), ramp ? 0.8 : 0.55);
   cairo_set_line_width(cr, ramp ? 1.5 : 2.0);
   for (double s = -len; s <= len; s += ramp ? 8 : 22) {
     double mx = cx + dx * s, my = cy + dy * s;
@@ -98,7 +98,7 @@ void paintIncline(cairo_t* cr, const arearec& a, int32_t angle, Rgb base, bool r
   if (ramp) {  // side rails
     cairo_save(cr);
     pathArea(cr, a);
-    setColour(cr, shade(base, 0.55));
+    setSource(cr, shade(base, 0.55));
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     cairo_restore(cr);
@@ -108,7 +108,7 @@ void paintIncline(cairo_t* cr, const arearec& a, int32_t angle, Rgb base, bool r
 void paintWater(cairo_t* cr, const arearec& a, const Theme& t) {
   cairo_save(cr);
   pathArea(cr, a);
-  setColour(cr, shade(t.water, 0.75));
+  setSource(cr, shade(t.water, 0.75));
   cairo_fill_preserve(cr);
   cairo_clip(cr);
   double x0, y0, x1, y1;
@@ -120,7 +120,7 @@ void paintWater(cairo_t* cr, const arearec& a, const Theme& t) {
   cairo_set_source(cr, g);
   cairo_paint(cr);
   cairo_pattern_destroy(g);
-  setColour(cr, {0.85, 0.93, 1.0}, 0.35);
+  setSource(cr, {0.85, 0.93, 1.0}, 0.35);
   cairo_set_line_width(cr, 1.2);
   uint32_t k = hash32(a.x1 * 31 + a.y1);
   for (int i = 0; i < (x1 - x0) * (y1 - y0) / 900 + 2; ++i) {
@@ -133,7 +133,7 @@ void paintWater(cairo_t* cr, const arearec& a, const Theme& t) {
   cairo_restore(cr);
   cairo_save(cr);
   pathArea(cr, a);
-  setColour(cr, shade(t.sand, 0.8));
+  setSource(cr, shade(t.sand, 0.8));
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
   cairo_restore(cr);
@@ -142,15 +142,15 @@ void paintWater(cairo_t* cr, const arearec& a, const Theme& t) {
 void paintSand(cairo_t* cr, const arearec& a, const Theme& t) {
   cairo_save(cr);
   pathArea(cr, a);
-  setColour(cr, t.sand);
+  setSource(cr, t.sand);
   cairo_fill_preserve(cr);
-  setColour(cr, shade(t.sand, 0.85));
+  setSource(cr, shade(t.sand, 0.85));
   cairo_set_line_width(cr, 2);
   cairo_stroke_preserve(cr);
   cairo_clip(cr);
   double x0, y0, x1, y1;
   areaBox(a, x0, y0, x1, y1);
-  setColour(cr, shade(t.sand, 0.9), 0.8);
+  setSource(cr, shade(t.sand, 0.9), 0.8);
   cairo_set_line_width(cr, 1);
   for (double y = y0 + 4; y < y1; y += 6) {  // raked lines
     cairo_move_to(cr, x0, y);
@@ -162,7 +162,7 @@ void paintSand(cairo_t* cr, const arearec& a, const Theme& t) {
 
 void paintHole(cairo_t* cr, const arearec& a, Rgb rim, double ringWidth) {
   pathEllipse(cr, a.x1, a.y1, a.r + ringWidth, a.r / 2.0 + ringWidth / 2);
-  setColour(cr, rim);
+  setSource(cr, rim);
   cairo_fill(cr);
   pathEllipse(cr, a.x1, a.y1, a.r, a.r / 2.0);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, a.y1 - a.r / 2.0, 0, a.y1 + a.r / 2.0);
@@ -177,7 +177,7 @@ void paintRings(cairo_t* cr, const arearec& a, Rgb outer, Rgb inner, int rings) 
   for (int i = 0; i < rings; ++i) {
     double f = 1.0 - static_cast<double>(i) / rings;
     pathEllipse(cr, a.x1, a.y1, a.r * f, a.r / 2.0 * f);
-    setColour(cr, mix(outer, inner, static_cast<double>(i) / std::max(1, rings - 1)));
+    setSource(cr, outer.mix(inner, static_cast<double>(i) / std::max(1, rings - 1)));
     cairo_fill(cr);
   }
 }
@@ -198,7 +198,7 @@ void paintFunnel(cairo_t* cr, const arearec& a, const Theme& t) {
   cairo_pattern_destroy(g);
   for (double f = 0.25; f < 1.0; f += 0.25) {
     pathEllipse(cr, a.x1, a.y1, a.r * f, a.r / 2.0 * f);
-    setColour(cr, shade(t.fairway, 0.8), 0.5);
+    setSource(cr, shade(t.fairway, 0.8), 0.5);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
   }
@@ -208,7 +208,7 @@ void paintFunnel(cairo_t* cr, const arearec& a, const Theme& t) {
 void paintBumps(cairo_t* cr, const arearec& a, const Theme& t) {
   cairo_save(cr);
   pathArea(cr, a);
-  setColour(cr, shade(t.fairway, 0.93));
+  setSource(cr, shade(t.fairway, 0.93));
   cairo_fill_preserve(cr);
   cairo_clip(cr);
   double x0, y0, x1, y1;
@@ -216,10 +216,10 @@ void paintBumps(cairo_t* cr, const arearec& a, const Theme& t) {
   for (double y = y0; y < y1 + 8; y += 9)
     for (double x = x0 + (static_cast<int>(y) / 9 % 2) * 7; x < x1 + 8; x += 14) {
       pathEllipse(cr, x + 1, y + 1, 6, 3);
-      setColour(cr, shade(t.fairway, 0.7), 0.8);
+      setSource(cr, shade(t.fairway, 0.7), 0.8);
       cairo_fill(cr);
       pathEllipse(cr, x - 1, y - 1, 5, 2.5);
-      setColour(cr, shade(t.fairway, 1.15), 0.9);
+      setSource(cr, shade(t.fairway, 1.15), 0.9);
       cairo_fill(cr);
     }
   cairo_restore(cr);
@@ -247,10 +247,10 @@ void paintLedge(cairo_t* cr, const arearec& a, const Theme& t) {
 void paintKicker(cairo_t* cr, const arearec& a, const Theme&) {
   cairo_save(cr);
   pathArea(cr, a);
-  setColour(cr, {0.95, 0.78, 0.15});
+  setSource(cr, {0.95, 0.78, 0.15});
   cairo_fill_preserve(cr);
   cairo_clip(cr);
-  setColour(cr, {0.2, 0.18, 0.15});
+  setSource(cr, {0.2, 0.18, 0.15});
   cairo_set_line_width(cr, 5);
   double x0, y0, x1, y1;
   areaBox(a, x0, y0, x1, y1);
@@ -285,20 +285,20 @@ void paintArea(cairo_t* cr, const AreaSource& s, const Theme& t) {
   } else if (a.kind == 12) {  // launcher: a spring pad
     paintRings(cr, a, {0.55, 0.55, 0.6}, {0.85, 0.2, 0.2}, 5);
     pathEllipse(cr, a.x1, a.y1, a.r * 0.3, a.r * 0.15);
-    setColour(cr, {0.95, 0.95, 0.95});
+    setSource(cr, {0.95, 0.95, 0.95});
     cairo_fill(cr);
   } else if (a.kind == 27) {  // land mine
     pathEllipse(cr, a.x1, a.y1 + 1, a.r + 2, a.r / 2.0 + 2);
-    setColour(cr, {0.1, 0.12, 0.08}, 0.5);
+    setSource(cr, {0.1, 0.12, 0.08}, 0.5);
     cairo_fill(cr);
     paintRings(cr, a, {0.36, 0.38, 0.30}, {0.22, 0.24, 0.18}, 3);
     pathEllipse(cr, a.x1, a.y1 - 1, 2, 1.5);
-    setColour(cr, {0.95, 0.15, 0.1});
+    setSource(cr, {0.95, 0.15, 0.1});
     cairo_fill(cr);
   } else if (a.kind == 25) {  // teleporter pad and its exit mark
     paintRings(cr, a, {0.35, 0.15, 0.55}, {0.75, 0.55, 1.0}, 6);
     pathEllipse(cr, a.x2, a.y2, 12, 6);
-    setColour(cr, {0.6, 0.45, 0.9}, 0.7);
+    setSource(cr, {0.6, 0.45, 0.9}, 0.7);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   } else if (a.kind == 26) {
@@ -308,15 +308,15 @@ void paintArea(cairo_t* cr, const AreaSource& s, const Theme& t) {
   } else if (a.kind == 29) {  // switch: a riveted plate
     cairo_save(cr);
     pathArea(cr, a);
-    setColour(cr, a.p1 == 2 ? Rgb{0.45, 0.62, 0.45} : Rgb{0.6, 0.6, 0.62});
+    setSource(cr, a.p1 == 2 ? Rgb{0.45, 0.62, 0.45} : Rgb{0.6, 0.6, 0.62});
     cairo_fill_preserve(cr);
-    setColour(cr, {0.3, 0.3, 0.32});
+    setSource(cr, {0.3, 0.3, 0.32});
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     cairo_restore(cr);
   } else if (a.kind == 35) {  // where the bonus token hovers: a faint golden ring
     pathArea(cr, a);
-    setColour(cr, {1.0, 0.85, 0.3}, 0.35);
+    setSource(cr, {1.0, 0.85, 0.3}, 0.35);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   }
@@ -324,7 +324,7 @@ void paintArea(cairo_t* cr, const AreaSource& s, const Theme& t) {
 
 // Walls are raised borders painted over exactly the pixels of their band:
 // the same test the ball meets, so what the player sees is what bounces.
-void paintWall(Layer& l, const arearec& a, const Theme& t) {
+void paintWall(CairoImage& l, const arearec& a, const Theme& t) {
   int32_t ang = PointAngle(a.x1, a.y1, a.x2, a.y2);
   double nx = ByteCos(ang + 64), ny = ByteSin(ang + 64);
   int32_t ox = roundHalfEven(nx * 4), oy = roundHalfEven(ny * 4);
@@ -348,7 +348,7 @@ void paintWall(Layer& l, const arearec& a, const Theme& t) {
 }
 
 // Fine grain over the whole course so large fields are not flat.
-void addGrain(Layer& l, const Theme& t) {
+void addGrain(CairoImage& l, const Theme& t) {
   for (int y = 0; y < l.height(); ++y) {
     uint32_t* row = l.row(y);
     for (int x = 0; x < l.width(); ++x) {
@@ -369,7 +369,7 @@ bool isWall(int32_t kind) { return kind == 1 || kind == 2 || kind == 3 || kind =
 
 CoursePictures paintCourse(const HoleSource& h) {
   const Theme& t = themeNamed(h.theme);
-  Layer course(h.width, h.height);
+  CairoImage course(h.width, h.height);
   cairo_t* cr = course.cr();
   paintGround(cr, h, t);
   // Flat features first, then pads and holes on top of them.
@@ -384,7 +384,7 @@ CoursePictures paintCourse(const HoleSource& h) {
   for (const AreaSource& s : h.areas)
     if (isWall(s.rec.kind)) paintWall(course, s.rec, t);
 
-  Layer canopy(h.width, h.height);
+  CairoImage canopy(h.width, h.height);
   paintCanopyDecor(canopy.cr(), h, t);
   CoursePictures out;
   out.foreground = toKeyedPicture(canopy);

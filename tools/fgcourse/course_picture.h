@@ -3,7 +3,8 @@
 // and the foreground layer (item 1) holding the scenery that covers the ball.
 #include "hole_source.h"
 #include "media/picture.h"
-#include "paint.h"
+#include "cairo_picture.h"
+#include "value_noise.h"
 #include "theme.h"
 
 namespace fg {

@@ -12,7 +12,7 @@ int32_t arg(const Decor& d, size_t i, int32_t dflt = 0) { return i < d.v.size() 
 
 void tree(cairo_t* cr, const Decor& d, const Theme& t) {
   double x = arg(d, 0), y = arg(d, 1), r = arg(d, 2, 30);
-  setColour(cr, t.trunk);
+  setSource(cr, t.trunk);
   cairo_rectangle(cr, x - r * 0.12, y - r * 0.9, r * 0.24, r * 0.9);
   cairo_fill(cr);
   double cy = y - r * 1.05;
@@ -20,11 +20,11 @@ void tree(cairo_t* cr, const Decor& d, const Theme& t) {
     double a = i * 0.9 + x * 0.01;
     double bx = x + std::cos(a) * r * 0.45, by = cy + std::sin(a) * r * 0.3;
     pathEllipse(cr, bx, by, r * 0.62, r * 0.52);
-    setColour(cr, shade(t.canopy, 0.8 + 0.05 * i));
+    setSource(cr, shade(t.canopy, 0.8 + 0.05 * i));
     cairo_fill(cr);
   }
   pathEllipse(cr, x - r * 0.25, cy - r * 0.25, r * 0.35, r * 0.25);
-  setColour(cr, shade(t.canopy, 1.45));
+  setSource(cr, shade(t.canopy, 1.45));
   cairo_fill(cr);
 }
 
@@ -44,9 +44,9 @@ void bridge(cairo_t* cr, const Decor& d) {
   cairo_line_to(cr, x2 - px, y2 - py);
   cairo_line_to(cr, x1 - px, y1 - py);
   cairo_close_path(cr);
-  setColour(cr, {0.62, 0.44, 0.26});
+  setSource(cr, {0.62, 0.44, 0.26});
   cairo_fill(cr);
-  setColour(cr, {0.40, 0.27, 0.15});
+  setSource(cr, {0.40, 0.27, 0.15});
   cairo_set_line_width(cr, 1.5);
   for (double s = 4; s < len; s += 7) {  // planks
     cairo_move_to(cr, x1 + ux * s + px, y1 + uy * s + py);
@@ -54,7 +54,7 @@ void bridge(cairo_t* cr, const Decor& d) {
   }
   cairo_stroke(cr);
   cairo_set_line_width(cr, 3);
-  setColour(cr, {0.33, 0.22, 0.12});
+  setSource(cr, {0.33, 0.22, 0.12});
   for (int side = -1; side <= 1; side += 2) {  // rails
     cairo_move_to(cr, x1 + side * px, y1 + side * py - 6);
     cairo_line_to(cr, x2 + side * px, y2 + side * py - 6);
@@ -65,9 +65,9 @@ void bridge(cairo_t* cr, const Decor& d) {
 void roof(cairo_t* cr, const Decor& d) {
   double x = arg(d, 0), y = arg(d, 1), w = arg(d, 2, 60), h = arg(d, 3, 40);
   cairo_rectangle(cr, x, y, w, h);
-  setColour(cr, {0.52, 0.48, 0.45});
+  setSource(cr, {0.52, 0.48, 0.45});
   cairo_fill(cr);
-  setColour(cr, {0.38, 0.35, 0.33});
+  setSource(cr, {0.38, 0.35, 0.33});
   cairo_set_line_width(cr, 1.5);
   for (double yy = y + 8; yy < y + h; yy += 8) {
     cairo_move_to(cr, x, yy);
@@ -80,21 +80,21 @@ void roof(cairo_t* cr, const Decor& d) {
     }
   cairo_stroke(cr);
   cairo_rectangle(cr, x + 1, y + 1, w - 2, h - 2);
-  setColour(cr, {0.70, 0.66, 0.62});
+  setSource(cr, {0.70, 0.66, 0.62});
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
 }
 
 void arch(cairo_t* cr, const Decor& d) {
   double x = arg(d, 0), y = arg(d, 1), w = arg(d, 2, 80);
-  setColour(cr, {0.85, 0.82, 0.75});
+  setSource(cr, {0.85, 0.82, 0.75});
   cairo_rectangle(cr, x - 6, y - 60, 12, 60);
   cairo_rectangle(cr, x + w - 6, y - 60, 12, 60);
   cairo_fill(cr);
   cairo_set_line_width(cr, 12);
   cairo_arc_negative(cr, x + w / 2, y - 60, w / 2, M_PI, 0);
   cairo_stroke(cr);
-  setColour(cr, {0.65, 0.2, 0.25});
+  setSource(cr, {0.65, 0.2, 0.25});
   cairo_set_line_width(cr, 3);
   cairo_arc_negative(cr, x + w / 2, y - 60, w / 2, M_PI, 0);
   cairo_stroke(cr);
@@ -105,10 +105,10 @@ void rock(cairo_t* cr, double x, double y, double r) {
   cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
   cairo_fill(cr);
   pathEllipse(cr, x, y, r, r * 0.6);
-  setColour(cr, {0.55, 0.54, 0.52});
+  setSource(cr, {0.55, 0.54, 0.52});
   cairo_fill(cr);
   pathEllipse(cr, x - r * 0.3, y - r * 0.2, r * 0.45, r * 0.25);
-  setColour(cr, {0.72, 0.71, 0.68});
+  setSource(cr, {0.72, 0.71, 0.68});
   cairo_fill(cr);
 }
 
@@ -119,7 +119,7 @@ void flowers(cairo_t* cr, const Decor& d) {
     uint32_t h = hash32(static_cast<uint32_t>(x * 131 + y * 7 + i));
     double a = (h % 628) / 100.0, dist = r * ((h >> 10) % 100) / 100.0;
     pathEllipse(cr, x + std::cos(a) * dist, y + std::sin(a) * dist * 0.5, 2, 1.5);
-    setColour(cr, kColours[(h >> 20) % 4]);
+    setSource(cr, kColours[(h >> 20) % 4]);
     cairo_fill(cr);
   }
 }
@@ -131,16 +131,16 @@ void windmill(cairo_t* cr, const Decor& d) {
   cairo_line_to(cr, x + 28, y - 110);
   cairo_line_to(cr, x + 40, y);
   cairo_close_path(cr);
-  setColour(cr, {0.85, 0.78, 0.66});
+  setSource(cr, {0.85, 0.78, 0.66});
   cairo_fill(cr);
   cairo_move_to(cr, x - 34, y - 108);
   cairo_line_to(cr, x, y - 140);
   cairo_line_to(cr, x + 34, y - 108);
   cairo_close_path(cr);
-  setColour(cr, {0.62, 0.22, 0.18});
+  setSource(cr, {0.62, 0.22, 0.18});
   cairo_fill(cr);
   cairo_rectangle(cr, x - 12, y - 34, 24, 34);  // the door the ball rolls into
-  setColour(cr, {0.18, 0.12, 0.08});
+  setSource(cr, {0.18, 0.12, 0.08});
   cairo_fill(cr);
 }
 
@@ -149,41 +149,41 @@ void worker(cairo_t* cr, const Decor& d) {
   pathEllipse(cr, x + 32, y + 26, 34, 8);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.25);
   cairo_fill(cr);
-  setColour(cr, {0.2, 0.3, 0.6});  // trousers
+  setSource(cr, {0.2, 0.3, 0.6});  // trousers
   cairo_rectangle(cr, x + 30, y + 12, 30, 12);
   cairo_fill(cr);
-  setColour(cr, {0.95, 0.55, 0.1});  // hi-vis vest
+  setSource(cr, {0.95, 0.55, 0.1});  // hi-vis vest
   cairo_rectangle(cr, x + 10, y + 10, 22, 15);
   cairo_fill(cr);
-  setColour(cr, {0.93, 0.76, 0.6});
+  setSource(cr, {0.93, 0.76, 0.6});
   pathEllipse(cr, x + 6, y + 16, 6, 6);
   cairo_fill(cr);
-  setColour(cr, {1.0, 0.85, 0.1});  // helmet over the face
+  setSource(cr, {1.0, 0.85, 0.1});  // helmet over the face
   pathEllipse(cr, x + 5, y + 12, 7, 5);
   cairo_fill(cr);
-  setColour(cr, {1, 1, 1});
-  drawText(cr, "z z", x + 8, y + 2, 10, true);
+  setSource(cr, {1, 1, 1});
+  drawCentredText(cr, "z z", x + 8, y + 2, 10, true);
 }
 
 void sign(cairo_t* cr, const Decor& d) {
   double x = arg(d, 0), y = arg(d, 1);
-  setColour(cr, {0.4, 0.27, 0.15});
+  setSource(cr, {0.4, 0.27, 0.15});
   cairo_rectangle(cr, x - 2, y - 30, 4, 30);
   cairo_fill(cr);
-  setColour(cr, {0.7, 0.52, 0.3});
+  setSource(cr, {0.7, 0.52, 0.3});
   cairo_rectangle(cr, x - 26, y - 44, 52, 18);
   cairo_fill(cr);
-  setColour(cr, {0.2, 0.12, 0.05});
-  drawText(cr, "FORE!", x, y - 30, 11, true);
+  setSource(cr, {0.2, 0.12, 0.05});
+  drawCentredText(cr, "FORE!", x, y - 30, 11, true);
 }
 
 void lamp(cairo_t* cr, const Decor& d) {
   double x = arg(d, 0), y = arg(d, 1);
-  setColour(cr, {0.25, 0.25, 0.28});
+  setSource(cr, {0.25, 0.25, 0.28});
   cairo_rectangle(cr, x - 2, y - 40, 4, 40);
   cairo_fill(cr);
   pathEllipse(cr, x, y - 44, 6, 6);
-  setColour(cr, {1.0, 0.9, 0.55});
+  setSource(cr, {1.0, 0.9, 0.55});
   cairo_fill(cr);
 }
 
@@ -193,9 +193,9 @@ void cone(cairo_t* cr, const Decor& d) {
   cairo_line_to(cr, x, y - 18);
   cairo_line_to(cr, x + 7, y);
   cairo_close_path(cr);
-  setColour(cr, {1.0, 0.45, 0.05});
+  setSource(cr, {1.0, 0.45, 0.05});
   cairo_fill(cr);
-  setColour(cr, {1, 1, 1});
+  setSource(cr, {1, 1, 1});
   cairo_rectangle(cr, x - 4, y - 9, 8, 3);
   cairo_fill(cr);
 }
@@ -210,7 +210,7 @@ void planet(cairo_t* cr, const Decor& d) {
   cairo_fill(cr);
   cairo_pattern_destroy(g);
   pathEllipse(cr, x, y, r * 1.7, r * 0.35);
-  setColour(cr, {0.8, 0.75, 0.6}, 0.7);
+  setSource(cr, {0.8, 0.75, 0.6}, 0.7);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
 }
@@ -218,7 +218,7 @@ void planet(cairo_t* cr, const Decor& d) {
 void path(cairo_t* cr, const Decor& d) {
   cairo_move_to(cr, arg(d, 0), arg(d, 1));
   for (size_t i = 2; i + 1 < d.v.size() - 1; i += 2) cairo_line_to(cr, d.v[i], d.v[i + 1]);
-  setColour(cr, {0.76, 0.68, 0.55});
+  setSource(cr, {0.76, 0.68, 0.55});
   cairo_set_line_width(cr, d.v.empty() ? 10 : d.v.back());
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke(cr);
@@ -231,10 +231,10 @@ void paintGroundDecor(cairo_t* cr, const HoleSource& h, const Theme& t) {
     if (d.type == "tree") treeShadow(cr, d);
     else if (d.type == "bush") {
       pathEllipse(cr, arg(d, 0), arg(d, 1), arg(d, 2, 14), arg(d, 2, 14) * 0.7);
-      setColour(cr, shade(t.canopy, 0.9));
+      setSource(cr, shade(t.canopy, 0.9));
       cairo_fill(cr);
       pathEllipse(cr, arg(d, 0) - 3, arg(d, 1) - 3, arg(d, 2, 14) * 0.5, arg(d, 2, 14) * 0.3);
-      setColour(cr, shade(t.canopy, 1.3));
+      setSource(cr, shade(t.canopy, 1.3));
       cairo_fill(cr);
     } else if (d.type == "rock") rock(cr, arg(d, 0), arg(d, 1), arg(d, 2, 10));
     else if (d.type == "flowers") flowers(cr, d);
@@ -247,15 +247,15 @@ void paintGroundDecor(cairo_t* cr, const HoleSource& h, const Theme& t) {
     else if (d.type == "path") path(cr, d);
     else if (d.type == "crater") {
       pathEllipse(cr, arg(d, 0), arg(d, 1), arg(d, 2, 20), arg(d, 2, 20) / 2.0);
-      setColour(cr, shade(t.rough, 1.8));
+      setSource(cr, shade(t.rough, 1.8));
       cairo_set_line_width(cr, 3);
       cairo_stroke(cr);
     } else if (d.type == "stump") {
       pathEllipse(cr, arg(d, 0), arg(d, 1), arg(d, 2, 10), arg(d, 2, 10) * 0.5);
-      setColour(cr, {0.6, 0.45, 0.3});
+      setSource(cr, {0.6, 0.45, 0.3});
       cairo_fill(cr);
     } else if (d.type == "fence") {
-      setColour(cr, {0.5, 0.36, 0.22});
+      setSource(cr, {0.5, 0.36, 0.22});
       cairo_set_line_width(cr, 3);
       cairo_move_to(cr, arg(d, 0), arg(d, 1));
       cairo_line_to(cr, arg(d, 2), arg(d, 3));

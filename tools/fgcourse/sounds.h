@@ -1,6 +1,6 @@
 #pragma once
 // The hole's own sounds: a background loop that fits the place, and the
-// construction worker's grumble.
+// construction worker's grumble, made with the content synthesiser.
 #include <string>
 #include <vector>
 
@@ -8,11 +8,6 @@
 
 namespace fg {
 
-constexpr int kSoundRate = 22050;
-
-// Mono 16-bit samples of a loop whose end runs straight into its start.
-std::vector<int16_t> ambienceLoop(const std::string& kind);
-std::vector<int16_t> grumble();
 std::vector<WaveItemDesc> holeSounds(const std::string& ambience);
 
 }  // namespace fg

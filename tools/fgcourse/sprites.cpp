@@ -5,7 +5,8 @@
 #include <map>
 
 #include "media/error.h"
-#include "paint.h"
+#include "cairo_picture.h"
+#include "value_noise.h"
 
 namespace fg {
 namespace {
@@ -15,13 +16,13 @@ using FrameFn = std::function<void(cairo_t*, double t, int w, int h)>;
 ImageItemDesc animation(const std::string& name, int w, int h, int frames, const FrameFn& draw) {
   std::vector<Picture> pics;
   for (int f = 0; f < frames; ++f) {
-    Layer l(w, h);
+    CairoImage l(w, h);
     draw(l.cr(), frames > 1 ? static_cast<double>(f) / frames : 0.0, w, h);
     pics.push_back(toKeyedPicture(l));
   }
   ImageItemDesc d;
   d.name = name;
-  d.picture = stripOf(pics.data(), frames);
+  d.picture = gridOfPatterns(pics, frames);
   d.patternWidth = w;
   d.patternHeight = h;
   return d;
@@ -103,7 +104,7 @@ const std::map<std::string, std::function<ImageItemDesc()>>& looks() {
           pathEllipse(cr, w / 2.0, h / 2.0, 12 * sx, 12);
           cairo_set_source_rgb(cr, 1.0, 0.82, 0.2);
           cairo_fill(cr);
-          if (sx > 0.6) { cairo_set_source_rgb(cr, 0.6, 0.35, 0.05); drawText(cr, "+1", w / 2.0, h / 2.0 + 5, 13, true); } }); }},
+          if (sx > 0.6) { cairo_set_source_rgb(cr, 0.6, 0.35, 0.05); drawCentredText(cr, "+1", w / 2.0, h / 2.0 + 5, 13, true); } }); }},
       {"burst", [] { return animation("burst", 160, 124, 8, [](cairo_t* cr, double t, int w, int h) {
           pathEllipse(cr, w / 2.0, h / 2.0, 10 + 65 * t, 8 + 50 * t);
           cairo_set_source_rgba(cr, 1.0, 0.85, 0.3, 1);
@@ -158,7 +159,7 @@ const std::map<std::string, std::function<ImageItemDesc()>>& looks() {
             cairo_arc(cr, 32, 14 + 4 * std::sin(t * 30), 4, 0, 2 * M_PI);
             cairo_fill(cr);
             cairo_set_source_rgb(cr, 1, 1, 1);
-            drawText(cr, "GRR!", 54, 14, 12, true);
+            drawCentredText(cr, "GRR!", 54, 14, 12, true);
           }
           (void)w; (void)h; }); }},
       {"flash", [] { return animation("flash", 34, 40, 6, [](cairo_t* cr, double t, int w, int h) {
@@ -183,7 +184,7 @@ ImageItemDesc makeSprite(const std::string& look) {
 }
 
 ImageItemDesc makeTitleCard(const HoleSource& h) {
-  Layer l(400, 180);
+  CairoImage l(400, 180);
   cairo_t* cr = l.cr();
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 180);
   cairo_pattern_add_color_stop_rgb(g, 0, 0.12, 0.30, 0.14);
@@ -197,11 +198,11 @@ ImageItemDesc makeTitleCard(const HoleSource& h) {
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
   cairo_set_source_rgb(cr, 1, 1, 1);
-  drawText(cr, h.title, 200, 62, 34, true);
+  drawCentredText(cr, h.title, 200, 62, 34, true);
   cairo_set_source_rgb(cr, 0.85, 0.95, 0.85);
-  drawText(cr, h.subtitle, 200, 100, 20, false);
+  drawCentredText(cr, h.subtitle, 200, 100, 20, false);
   cairo_set_source_rgb(cr, 0.95, 0.85, 0.45);
-  drawText(cr, "PAR " + std::to_string(h.par), 200, 148, 28, true);
+  drawCentredText(cr, "PAR " + std::to_string(h.par), 200, 148, 28, true);
   ImageItemDesc d;
   d.name = "title";
   d.picture = toKeyedPicture(l);

@@ -2,7 +2,7 @@
 // Colours of each kind of hole, picked by the description's "theme" line.
 #include <string>
 
-#include "paint.h"
+#include "cairo_picture.h"
 
 namespace fg {
 

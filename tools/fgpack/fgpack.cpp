@@ -13,7 +13,7 @@
 #include "media/file_io.h"
 #include "media/image_list.h"
 #include "media/wave_list.h"
-#include "png_io.h"
+#include "platform/png_file.h"
 
 namespace fg::pack {
 namespace {
@@ -156,7 +156,7 @@ void extractArchive(const std::string& path, const std::string& dir) {
                << "\ntransparent = " << boolText(item.transparent) << "\ntransparent_color = " << color << "\n";
       if (item.picture.empty()) continue;
       std::string file = fileStem(i, item.name) + ".png";
-      writePng((base / file).string(), item.picture);
+      writePngFile((base / file).string(), item.picture);
       manifest << "picture = " << file << "\n";
     }
   }
@@ -184,7 +184,7 @@ Picture readPicture(const fs::path& file) {
   std::string ext = file.extension().string();
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (ext == ".bmp") return loadBitmapFile(file.string());
-  return readPng(file.string());
+  return readPngFile(file.string());
 }
 
 }  // namespace

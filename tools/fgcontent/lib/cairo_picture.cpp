@@ -11,6 +11,11 @@ Rgb rgbFromHex(unsigned hex) {
   return {((hex >> 16) & 0xFF) / 255.0, ((hex >> 8) & 0xFF) / 255.0, (hex & 0xFF) / 255.0};
 }
 
+Rgb shade(const Rgb& c, double f) {
+  auto cl = [](double v) { return std::clamp(v, 0.0, 1.0); };
+  return {cl(c.r * f), cl(c.g * f), cl(c.b * f)};
+}
+
 CairoImage::CairoImage(int width, int height)
     : width_(width), height_(height),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
@@ -49,6 +54,14 @@ void CairoImage::setPixel(int x, int y, int r, int g, int b, int a) {
       (static_cast<uint32_t>(a) << 24) | (pr << 16) | (pg << 8) | pb;
   cairo_surface_mark_dirty(surface_);
 }
+
+uint32_t* CairoImage::row(int y) {
+  cairo_surface_flush(surface_);
+  unsigned char* data = cairo_image_surface_get_data(surface_);
+  return reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * cairo_image_surface_get_stride(surface_));
+}
+
+void CairoImage::markDirty() { cairo_surface_mark_dirty(surface_); }
 
 void setSource(cairo_t* cr, const Rgb& c, double alpha) {
   cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
@@ -140,20 +153,16 @@ Picture gridOfPatterns(const std::vector<Picture>& patterns, int columns) {
   return out;
 }
 
-void savePng(const Picture& p, const std::string& path) {
-  if (p.empty()) return;
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, p.width, p.height);
-  unsigned char* data = cairo_image_surface_get_data(s);
-  const int stride = cairo_image_surface_get_stride(s);
-  for (int y = 0; y < p.height; ++y)
-    for (int x = 0; x < p.width; ++x) {
-      const uint8_t* c = &p.rgb[(static_cast<size_t>(y) * p.width + x) * 3];
-      *reinterpret_cast<uint32_t*>(data + y * stride + x * 4) =
-          (static_cast<uint32_t>(c[0]) << 16) | (c[1] << 8) | c[2];
+Picture cropPicture(const Picture& p, int x0, int y0, int w, int h) {
+  Picture c = blankPicture(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const int sx = x0 + x, sy = y0 + y;
+      if (sx < 0 || sy < 0 || sx >= p.width || sy >= p.height) continue;
+      std::copy_n(&p.rgb[(static_cast<size_t>(sy) * p.width + sx) * 3], 3,
+                  &c.rgb[(static_cast<size_t>(y) * w + x) * 3]);
     }
-  cairo_surface_mark_dirty(s);
-  cairo_surface_write_to_png(s, path.c_str());
-  cairo_surface_destroy(s);
+  return c;
 }
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
@@ -164,6 +173,16 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
   cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
   cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
   cairo_close_path(cr);
+}
+
+void drawCentredText(cairo_t* cr, const std::string& text, double cx, double y, double size, bool bold) {
+  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, size);
+  cairo_text_extents_t e;
+  cairo_text_extents(cr, text.c_str(), &e);
+  cairo_move_to(cr, cx - e.width / 2 - e.x_bearing, y);
+  cairo_show_text(cr, text.c_str());
 }
 
 }  // namespace fg

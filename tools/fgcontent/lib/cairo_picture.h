@@ -5,6 +5,7 @@
 // or cut into patterns and laid out in the grid an image item expects.
 #include <cairo/cairo.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct Rgb {
   Rgb mix(const Rgb& o, double t) const { return {r + (o.r - r) * t, g + (o.g - g) * t, b + (o.b - b) * t}; }
   Rgb scaled(double k) const { return {r * k, g * k, b * k}; }
 };
+// Lighter or darker by `f`, each channel kept within 0..1.
+Rgb shade(const Rgb& c, double f);
 Rgb rgbFromHex(unsigned hex);  // 0xRRGGBB
 
 // An ARGB Cairo surface with its context; cleared to transparent black.
@@ -34,6 +37,10 @@ class CairoImage {
   // Straight (not premultiplied) colour and alpha of one pixel, 0..255.
   void pixel(int x, int y, int& r, int& g, int& b, int& a) const;
   void setPixel(int x, int y, int r, int g, int b, int a);
+  // Direct access to a row of premultiplied ARGB pixels for per-pixel
+  // passes; call markDirty() when done writing.
+  uint32_t* row(int y);
+  void markDirty();
 
  private:
   int width_, height_;
@@ -57,11 +64,12 @@ void pastePicture(Picture& dst, const Picture& src, int x, int y);
 Picture blankPicture(int width, int height, uint8_t r = 0, uint8_t g = 0, uint8_t b = 0);
 // Lays equal-sized patterns out row by row, `columns` to a row.
 Picture gridOfPatterns(const std::vector<Picture>& patterns, int columns);
-
-// Preview output for the artists; not part of the game files.
-void savePng(const Picture& p, const std::string& path);
+// Copies a rectangle of a picture; parts outside it are black.
+Picture cropPicture(const Picture& p, int x, int y, int w, int h);
 
 // Rounded rectangle path.
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
+// One line of text in Cairo's own sans face, centred on cx, baseline at y.
+void drawCentredText(cairo_t* cr, const std::string& text, double cx, double y, double size, bool bold);
 
 }  // namespace fg

@@ -19,6 +19,13 @@ void Sound::mix(const Sound& other, double atSeconds, double gainK) {
     samples[at + i] += static_cast<float>(other.samples[i] * gainK);
 }
 
+void Sound::mixLooped(const Sound& other, double atSeconds, double gainK) {
+  if (samples.empty()) return;
+  const size_t at = static_cast<size_t>(std::max(0L, std::lround(atSeconds * rate)));
+  for (size_t i = 0; i < other.samples.size(); ++i)
+    samples[(at + i) % samples.size()] += static_cast<float>(other.samples[i] * gainK);
+}
+
 void Sound::gain(double k) {
   for (float& v : samples) v = static_cast<float>(v * k);
 }
@@ -100,6 +107,16 @@ void lowPass(Sound& s, double cutoffHz) {
   }
 }
 
+void lowPassLoop(Sound& s, double cutoffHz) {
+  const double a = 1 - std::exp(-2 * M_PI * cutoffHz / s.rate);
+  double y = 0;
+  for (const float v : s.samples) y += a * (v - y);
+  for (float& v : s.samples) {
+    y += a * (v - y);
+    v = static_cast<float>(y);
+  }
+}
+
 void highPass(Sound& s, double cutoffHz) {
   const double a = 1 - std::exp(-2 * M_PI * cutoffHz / s.rate);
   double low = 0;
@@ -139,6 +156,13 @@ std::vector<uint8_t> toPcm16(const Sound& s, double peak, double fadeSeconds) {
 
 Wave toWave16(const Sound& s, double peak, double fadeSeconds) {
   return makePcmWave(s.rate, 16, 1, toPcm16(s, peak, fadeSeconds));
+}
+
+std::vector<int16_t> pcm16Samples(const std::vector<uint8_t>& bytes) {
+  std::vector<int16_t> out(bytes.size() / 2);
+  for (size_t i = 0; i < out.size(); ++i)
+    out[i] = static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+  return out;
 }
 
 }  // namespace fg

@@ -22,6 +22,8 @@ struct Sound {
   double seconds() const { return static_cast<double>(samples.size()) / rate; }
   // Adds `other` starting at `atSeconds`, growing this sound when needed.
   void mix(const Sound& other, double atSeconds, double gain = 1.0);
+  // As mix, but what runs past the end goes on from the start: for loops.
+  void mixLooped(const Sound& other, double atSeconds, double gain = 1.0);
   void gain(double k);
   float peak() const;
 };
@@ -44,6 +46,9 @@ Sound makeTone(const Tone& t, int rate = kSampleRate);
 Sound makeHarmonics(double freq, int count, double tilt, const Tone& envelope, int rate = kSampleRate);
 
 void lowPass(Sound& s, double cutoffHz);
+// A low pass for a loop: run twice round so the filter's state where the
+// loop starts equals its state where it ends, and the seam does not click.
+void lowPassLoop(Sound& s, double cutoffHz);
 void highPass(Sound& s, double cutoffHz);
 // A feedback delay for a touch of room.
 void echo(Sound& s, double delaySeconds, double feedback, int repeats);
@@ -64,5 +69,7 @@ class NoiseSource {
 // writes mono 16-bit little-endian samples.
 std::vector<uint8_t> toPcm16(const Sound& s, double peak = 0.8, double fadeSeconds = 0.003);
 Wave toWave16(const Sound& s, double peak = 0.8, double fadeSeconds = 0.003);
+// 16-bit sample bytes (as toPcm16 makes them) as signed samples.
+std::vector<int16_t> pcm16Samples(const std::vector<uint8_t>& bytes);
 
 }  // namespace fg

@@ -1,4 +1,4 @@
-#include "avi_writer.h"
+#include "platform/avi_writer.h"
 
 #include <cstdio>
 
@@ -29,6 +29,7 @@ void check(int rc, const char* what) {
 struct AviWriter::State {
   std::string path, tempPath;
   int width = 0, height = 0, fps = 25, audioRate = 0;
+  VideoCodec codec = VideoCodec::Mpeg4;
   AVFormatContext* fmt = nullptr;
   AVCodecContext* video = nullptr;
   AVCodecContext* audio = nullptr;
@@ -64,45 +65,52 @@ struct AviWriter::State {
     }
   }
 
+  AVPixelFormat pixelFormat() const { return codec == VideoCodec::Raw ? AV_PIX_FMT_BGR24 : AV_PIX_FMT_YUV420P; }
+
   void openVideo() {
-    const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MPEG4);
-    if (!codec) throw GameError("This FFmpeg has no MPEG-4 encoder");
+    const bool raw = codec == VideoCodec::Raw;
+    const AVCodec* encoder = avcodec_find_encoder(raw ? AV_CODEC_ID_RAWVIDEO : AV_CODEC_ID_MPEG4);
+    if (!encoder) throw GameError(raw ? "This FFmpeg has no raw video encoder" : "This FFmpeg has no MPEG-4 encoder");
     videoStream = avformat_new_stream(fmt, nullptr);
-    video = avcodec_alloc_context3(codec);
+    video = avcodec_alloc_context3(encoder);
     video->width = width;
     video->height = height;
     video->time_base = AVRational{1, fps};
     video->framerate = AVRational{fps, 1};
-    video->pix_fmt = AV_PIX_FMT_YUV420P;
-    video->gop_size = fps;
-    video->max_b_frames = 0;
+    video->pix_fmt = pixelFormat();
     video->thread_count = 1;
-    video->flags |= AV_CODEC_FLAG_QSCALE | AV_CODEC_FLAG_BITEXACT;
-    video->global_quality = FF_QP2LAMBDA * 3;
+    video->flags |= AV_CODEC_FLAG_BITEXACT;
+    if (!raw) {
+      video->gop_size = fps;
+      video->max_b_frames = 0;
+      video->flags |= AV_CODEC_FLAG_QSCALE;
+      video->global_quality = FF_QP2LAMBDA * 3;
+    }
     if (fmt->oformat->flags & AVFMT_GLOBALHEADER) video->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    check(avcodec_open2(video, codec, nullptr), "Cannot open the MPEG-4 encoder");
+    check(avcodec_open2(video, encoder, nullptr), "Cannot open the video encoder");
     check(avcodec_parameters_from_context(videoStream->codecpar, video), "Video stream setup failed");
     videoStream->time_base = video->time_base;
   }
 
   void openAudio() {
-    const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_PCM_S16LE);
-    if (!codec) throw GameError("This FFmpeg has no PCM encoder");
+    const AVCodec* encoder = avcodec_find_encoder(AV_CODEC_ID_PCM_S16LE);
+    if (!encoder) throw GameError("This FFmpeg has no PCM encoder");
     audioStream = avformat_new_stream(fmt, nullptr);
-    audio = avcodec_alloc_context3(codec);
+    audio = avcodec_alloc_context3(encoder);
     audio->sample_rate = audioRate;
     audio->sample_fmt = AV_SAMPLE_FMT_S16;
     av_channel_layout_default(&audio->ch_layout, 1);
     audio->time_base = AVRational{1, audioRate};
     audio->flags |= AV_CODEC_FLAG_BITEXACT;
-    check(avcodec_open2(audio, codec, nullptr), "Cannot open the PCM encoder");
+    check(avcodec_open2(audio, encoder, nullptr), "Cannot open the PCM encoder");
     check(avcodec_parameters_from_context(audioStream->codecpar, audio), "Audio stream setup failed");
     audioStream->time_base = audio->time_base;
   }
 };
 
-AviWriter::AviWriter(const std::string& path, int width, int height, int fps, int audioRate)
+AviWriter::AviWriter(const std::string& path, int width, int height, int fps, int audioRate, VideoCodec codec)
     : s_(std::make_unique<State>()) {
+  s_->codec = codec;
   s_->path = path;
   s_->tempPath = path + ".part";
   s_->width = width;
@@ -118,7 +126,7 @@ AviWriter::AviWriter(const std::string& path, int width, int height, int fps, in
   check(avformat_write_header(s_->fmt, nullptr), "Cannot write the video header");
   s_->frame = av_frame_alloc();
   s_->packet = av_packet_alloc();
-  s_->sws = sws_getContext(width, height, AV_PIX_FMT_RGB24, width, height, AV_PIX_FMT_YUV420P,
+  s_->sws = sws_getContext(width, height, AV_PIX_FMT_RGB24, width, height, s_->pixelFormat(),
                            SWS_BILINEAR | SWS_ACCURATE_RND | SWS_BITEXACT, nullptr, nullptr, nullptr);
   if (!s_->sws) throw GameError("Cannot convert video pictures");
 }
@@ -130,7 +138,7 @@ void AviWriter::addFrame(const Picture& picture) {
     throw GameError("Video frame has the wrong size");
   AVFrame* f = s_->frame;
   av_frame_unref(f);
-  f->format = AV_PIX_FMT_YUV420P;
+  f->format = s_->pixelFormat();
   f->width = s_->width;
   f->height = s_->height;
   check(av_frame_get_buffer(f, 0), "Out of memory for a video frame");
@@ -230,13 +238,6 @@ VideoInfo probeVideo(const std::string& path) {
   av_packet_free(&pkt);
   avformat_close_input(&fmt);
   return info;
-}
-
-std::vector<int16_t> pcm16Samples(const std::vector<uint8_t>& bytes) {
-  std::vector<int16_t> out(bytes.size() / 2);
-  for (size_t i = 0; i < out.size(); ++i)
-    out[i] = static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-  return out;
 }
 
 }  // namespace fg

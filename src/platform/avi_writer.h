@@ -1,7 +1,9 @@
 #pragma once
 // Writes short videos as AVI files that the game's video player decodes:
-// MPEG-4 Visual pictures and 16-bit mono PCM sound, encoded bit-exactly so
-// the same frames give the same file on every run.
+// MPEG-4 Visual pictures (or, for tests that check colours, uncompressed
+// ones) and 16-bit mono PCM sound, encoded bit-exactly so the same frames
+// give the same file on every run. The content tools make the intro videos
+// with it; tests and benchmarks make their own small ones.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,10 +13,13 @@
 
 namespace fg {
 
+enum class VideoCodec { Mpeg4, Raw };
+
 class AviWriter {
  public:
   // audioRate 0 writes a video without sound.
-  AviWriter(const std::string& path, int width, int height, int fps, int audioRate);
+  AviWriter(const std::string& path, int width, int height, int fps, int audioRate,
+            VideoCodec codec = VideoCodec::Mpeg4);
   ~AviWriter();
   AviWriter(const AviWriter&) = delete;
   AviWriter& operator=(const AviWriter&) = delete;
@@ -37,8 +42,5 @@ struct VideoInfo {
 };
 // Decodes every packet of the file; fails with a message when it cannot.
 VideoInfo probeVideo(const std::string& path);
-
-// 16-bit sample bytes (as toPcm16 makes them) as signed samples.
-std::vector<int16_t> pcm16Samples(const std::vector<uint8_t>& bytes);
 
 }  // namespace fg
