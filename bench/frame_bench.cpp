@@ -19,6 +19,7 @@
 #include "render/playing_field.h"
 #include "render/star_field.h"
 #include "sim/geometry.h"
+#include "sim/sim_actions.h"
 
 namespace fg {
 namespace {
@@ -183,7 +184,7 @@ struct BusyHole {
   // Keeps the hole busy from one iteration to the next.
   void refresh() {
     gs.particles = burst;
-    if (gs.banner_pos < 0 || gs.banner_pos > 60) startBanner(gs, "YOU WOKE THE CONSTRUCTION WORKER");
+    if (gs.banner_pos < 0 || gs.banner_pos > 60) startBanner(gs, host, "YOU WOKE THE CONSTRUCTION WORKER");
   }
 };
 
@@ -199,7 +200,7 @@ void frame(BusyHole& h, bool present) {
   runHoleFlow(h.ctx);
   drawStarField(h.ctx);
   drawScoreHudAndBanner(h.ctx);
-  runEndOfGameCheck(h.ctx);
+  endOfGameCheck(h.ctx);
   if (present) h.display.Flip();
 }
 

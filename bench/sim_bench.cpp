@@ -3,7 +3,7 @@
 // tested and none of them acts.
 #include <benchmark/benchmark.h>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/ball_step.h"
 #include "sim/recording_host.h"
 

@@ -7,12 +7,11 @@
 
 #include "input/input_handlers.h"
 #include "media/picture.h"
+#include "state/gui_items.h"
 
 namespace fg {
 
 namespace {
-
-constexpr int kBallTexturePicture = 11;
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -58,7 +57,7 @@ void loadInterfacePictures(GameContext& ctx) {
   ctx.gui.loadFromFile(ctx.exeDir + "gui.dxg");
   // The launch window always holds a texture; an empty one would leave the
   // ball without a surface, so the archive's own picture then stays.
-  if (!ctx.launchpad.ball_texture.empty()) ctx.gui.item(kBallTexturePicture).setPicture(ctx.launchpad.ball_texture);
+  if (!ctx.launchpad.ball_texture.empty()) ctx.gui.item(kGuiBallTexture).setPicture(ctx.launchpad.ball_texture);
   std::string folder = skinFolder(ctx.launchpad, ctx.exeDir);
   for (size_t i = 0; i < kSkinFiles.size(); ++i) {
     std::string path = findSkinFile(folder, kSkinFiles[i]);

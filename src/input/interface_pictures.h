@@ -5,11 +5,12 @@
 #include <string>
 
 #include "frontend/launchpad_controls.h"
+#include "state/gui_items.h"
 
 namespace fg {
 
 // The skin file of each replaceable `gui` item, item 0 first.
-inline constexpr std::array<const char*, 9> kSkinFiles{
+inline constexpr std::array<const char*, kGuiSkinItems> kSkinFiles{
     "pointer.bmp", "panel.bmp",  "panelmin.bmp", "buttonsdown.bmp", "pushputt.bmp",
     "gauge.bmp",   "target.bmp", "font.bmp",     "numbers.bmp",
 };

@@ -1,9 +1,9 @@
 // FormKeyDown / FormKeyUp: the single-key commands of the game window.
 #include <string>
 
-#include "input/input_banner.h"
 #include "input/input_handlers.h"
 #include "input/putting_actions.h"
+#include "sim/sim_actions.h"
 
 namespace fg {
 
@@ -16,15 +16,15 @@ void cycleFrameLimit(GameContext& ctx) {
   switch (ctx.gengine.Interval()) {
     case 0:
       ctx.gengine.setInterval(66);
-      showBanner(ctx, "FRAME LIMITING ON (15 FPS)");
+      startBanner(ctx.gs, ctx.host, "FRAME LIMITING ON (15 FPS)");
       break;
     case 66:
       ctx.gengine.setInterval(33);
-      showBanner(ctx, "FRAME LIMITING ON (30 FPS)");
+      startBanner(ctx.gs, ctx.host, "FRAME LIMITING ON (30 FPS)");
       break;
     case 33:
       ctx.gengine.setInterval(0);
-      showBanner(ctx, "FRAME LIMITING OFF (60 FPS)");
+      startBanner(ctx.gs, ctx.host, "FRAME LIMITING OFF (60 FPS)");
       break;
     default:
       break;
@@ -35,13 +35,13 @@ void cycleFrameSkip(GameContext& ctx) {
   playClick(ctx);
   GameState& gs = ctx.gs;
   gs.frame_skip = gs.frame_skip >= 4 ? 1 : gs.frame_skip + 1;
-  showBanner(ctx, "FRAME SKIP " + std::to_string(gs.frame_skip));
+  startBanner(ctx.gs, ctx.host, "FRAME SKIP " + std::to_string(gs.frame_skip));
 }
 
 void toggleSound(GameContext& ctx) {
   ctx.gs.sound_on = !ctx.gs.sound_on;
   if (ctx.gs.sound_on) playClick(ctx);
-  showBanner(ctx, ctx.gs.sound_on ? "SOUND ON" : "SOUND OFF");
+  startBanner(ctx.gs, ctx.host, ctx.gs.sound_on ? "SOUND ON" : "SOUND OFF");
 }
 
 // Turning it on does not restart the loop; the next hole start does.
@@ -50,7 +50,7 @@ void toggleBackgroundSound(GameContext& ctx) {
   playClick(ctx);
   ctx.gs.bgsound_on = !ctx.gs.bgsound_on;
   if (!ctx.gs.bgsound_on && ctx.bgsounds.count() > 0) ctx.bgsounds.item(0).Stop();
-  showBanner(ctx, ctx.gs.bgsound_on ? "BACKGROUND SOUND ON" : "BACKGROUND SOUND OFF");
+  startBanner(ctx.gs, ctx.host, ctx.gs.bgsound_on ? "BACKGROUND SOUND ON" : "BACKGROUND SOUND OFF");
 }
 
 // The arrows scroll the view only while the ball rests.
@@ -79,12 +79,12 @@ void playKey(GameContext& ctx, int key) {
     case vk::F10:
       playClick(ctx);
       gs.debug_mode = !gs.debug_mode;
-      showBanner(ctx, gs.debug_mode ? "DEBUG MODE ON" : "DEBUG MODE OFF");
+      startBanner(ctx.gs, ctx.host, gs.debug_mode ? "DEBUG MODE ON" : "DEBUG MODE OFF");
       break;
     case vk::F9:
       playClick(ctx);
       ctx.training_mode = true;
-      showBanner(ctx, "CHEAT MODE ENABLED (INFINITE STROKES)");
+      startBanner(ctx.gs, ctx.host, "CHEAT MODE ENABLED (INFINITE STROKES)");
       break;
     case vk::F6: cycleFrameSkip(ctx); break;
     case vk::F5: cycleFrameLimit(ctx); break;

@@ -1,11 +1,11 @@
 // The display's mouse handlers. Every handler takes the pointer from
 // mouse_x/mouse_y, the position of the last move event, not from the
 // coordinates of the press, release or click itself.
-#include "input/hud_areas.h"
-#include "input/input_banner.h"
+#include "render/hud_areas.h"
 #include "input/input_handlers.h"
 #include "input/putting_actions.h"
 #include "sim/geometry.h"
+#include "sim/sim_actions.h"
 
 namespace fg {
 
@@ -38,7 +38,7 @@ void panelSoundButton(GameContext& ctx) {
   GameState& gs = ctx.gs;
   gs.sound_on = !gs.sound_on;
   if (gs.sound_on) playClick(ctx);
-  showBanner(ctx, gs.sound_on ? "SOUND ON" : "SOUND OFF");
+  startBanner(ctx.gs, ctx.host, gs.sound_on ? "SOUND ON" : "SOUND OFF");
   gs.button_down[2] = false;
 }
 

@@ -1,8 +1,8 @@
 #include "input/putting_actions.h"
 
-#include "input/input_banner.h"
 #include "sim/geometry.h"
 #include "sim/putt_runner.h"
+#include "sim/sim_actions.h"
 
 namespace fg {
 
@@ -32,7 +32,7 @@ void strikePutt(GameContext& ctx) {
 void switchPuttMethod(GameContext& ctx) {
   playClick(ctx);
   ctx.gs.pull_putt = !ctx.gs.pull_putt;
-  showBanner(ctx, ctx.gs.pull_putt ? "PULL PUTT METHOD" : "PUSH PUTT METHOD");
+  startBanner(ctx.gs, ctx.host, ctx.gs.pull_putt ? "PULL PUTT METHOD" : "PUSH PUTT METHOD");
 }
 
 bool pointerNearBall(const GameState& gs) {

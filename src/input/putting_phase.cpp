@@ -6,16 +6,14 @@
 #include "input/input_handlers.h"
 #include "input/putting_actions.h"
 #include "sim/geometry.h"
+#include "sim/sim_actions.h"
+#include "state/gui_items.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
 namespace {
 
-constexpr int kPointerPicture = 0;
-constexpr int kGaugePicture = 5;
-constexpr int kTargetPicture = 6;
-constexpr int kPutterShadowPicture = 9;
-constexpr int kPutterPicture = 10;
 constexpr double kMaxPullBack = 90;
 
 
@@ -31,7 +29,7 @@ AimPoint aimPoint(const GameState& gs) {
 void drawTarget(GameContext& ctx, AimPoint t) {
   GameState& gs = ctx.gs;
   gs.aim_frame = gs.aim_frame + 1 > 9 ? 0 : gs.aim_frame + 1;
-  const PictureItem* p = ctx.gui.find(kTargetPicture);
+  const PictureItem* p = ctx.gui.find(kGuiTarget);
   if (!p) return;
   Rect r{t.x - 16, t.y - 13, t.x - 16 + p->width(), t.y - 13 + p->height()};
   p->BlitAdditive(ctx.DXDraw.surface(), r, gs.aim_frame / 3, 192);
@@ -44,9 +42,9 @@ void drawPutter(GameContext& ctx, double r) {
   int32_t pattern = AngleByte(128 - gs.ball_angle) / 8;
   int32_t px = roundHalfEven(gs.ball_x - r * ByteCos(gs.ball_angle)) - gs.camera_x - 47;
   int32_t py = roundHalfEven(gs.ball_y - r * ByteSin(gs.ball_angle)) - gs.camera_y - 125;
-  if (const PictureItem* shadow = ctx.gui.find(kPutterShadowPicture))
+  if (const PictureItem* shadow = ctx.gui.find(kGuiPutterShadow))
     shadow->BlitSubtractive(ctx.DXDraw.surface(), Rect{px, py, px + 96, py + 142}, pattern, 255);
-  if (const PictureItem* putter = ctx.gui.find(kPutterPicture))
+  if (const PictureItem* putter = ctx.gui.find(kGuiPutter))
     putter->BlitPattern(ctx.DXDraw.surface(), px, py, pattern);
 }
 
@@ -54,7 +52,7 @@ void drawPutter(GameContext& ctx, double r) {
 void drawGauge(GameContext& ctx, AimPoint t) {
   const GameState& gs = ctx.gs;
   if (gs.swing_left > 0) return;
-  if (const PictureItem* p = ctx.gui.find(kGaugePicture))
+  if (const PictureItem* p = ctx.gui.find(kGuiGauge))
     p->BlitPattern(ctx.DXDraw.surface(), t.x - 47, t.y - 56, roundHalfEven(gs.ball_speed / 3));
 }
 
@@ -124,7 +122,7 @@ void pushPuttFrame(GameContext& ctx) {
       // Pushed above the parking point: the push's own speed, at most what
       // the back-swing allows.
       if (gs.swing_left <= 0 && gs.ball_speed < 0) {
-        playSoundIfOn(ctx, 0);
+        playIfSoundOn(ctx.gs, ctx.host, kSoundPutt);
         gs.ball_speed = gs.mouse_step / 10.0;
         if (gs.backswing / 22 < gs.ball_speed) gs.ball_speed = gs.backswing / 22;
         strikePutt(ctx);
@@ -145,7 +143,7 @@ void puttingPhase(GameContext& ctx) {
 
 void drawHelpPicture(GameContext& ctx) {
   ctx.DXDraw.Fill(0);
-  int index = ctx.gs.pull_putt ? 2 : 3;
+  int index = ctx.gs.pull_putt ? kMenuHelpPull : kMenuHelpPush;
   if (index >= ctx.menu.count()) return;
   const PictureItem& p = ctx.menu.item(index);
   p.BlitPattern(ctx.DXDraw.surface(), (ctx.DXDraw.SurfaceWidth() - p.width()) / 2,
@@ -155,7 +153,7 @@ void drawHelpPicture(GameContext& ctx) {
 void drawPointer(GameContext& ctx) {
   const GameState& gs = ctx.gs;
   if (!gs.pointer_visible || gs.putt_phase != 0 || gs.ball_moving) return;
-  if (const PictureItem* p = ctx.gui.find(kPointerPicture))
+  if (const PictureItem* p = ctx.gui.find(kGuiPointer))
     p->BlitPattern(ctx.DXDraw.surface(), gs.mouse_x, gs.mouse_y, 0);
 }
 

@@ -1,6 +1,7 @@
 #include "render/ball_renderer.h"
 
 #include "sim/geometry.h"
+#include "state/gui_items.h"
 
 namespace fg {
 
@@ -52,18 +53,18 @@ void drawBall(GameState& gs, const ImageList& gui, Surface& back) {
 
   if (!gs.holed_out && !gs.in_water && !gs.in_tunnel) {
     // The shadow stays on the ground, widening and fading as the ball rises.
-    if (const PictureItem* shadow = gui.find(kBallShadowItem)) {
+    if (const PictureItem* shadow = gui.find(kGuiBallShadow)) {
       const int32_t left = subWrap(subWrap(bx, cx), 4), top = subWrap(subWrap(by, cy), 6);
       const int32_t width = addWrap(16, roundHalfEven(gs.ball_z / 10));
       shadow->BlitSubtractive(back, Rect{left, top, addWrap(left, width), addWrap(top, 16)}, 0,
                               subWrap(128, roundHalfEven(gs.ball_z / 3)));
     }
   }
-  const PictureItem* darkening = gui.find(kBallDarkeningItem);
+  const PictureItem* darkening = gui.find(kGuiBallDarkening);
   if (!gs.in_water && darkening) darkening->BlitSubtractive(back, block, 0, 32);
-  if (const PictureItem* texture = gui.find(kBallTextureItem)) drawBody(gs, *texture, back, x0, y0);
+  if (const PictureItem* texture = gui.find(kGuiBallTexture)) drawBody(gs, *texture, back, x0, y0);
   if (gs.in_water) return;
-  if (const PictureItem* shading = gui.find(kBallShadingItem)) shading->BlitSubtractive(back, block, 0, 128);
+  if (const PictureItem* shading = gui.find(kGuiBallShading)) shading->BlitSubtractive(back, block, 0, 128);
   if (player.ball_shade > 0) {
     if (darkening) darkening->BlitSubtractive(back, block, 0, player.ball_shade);
     // A shaded area sets it again in the next sub-steps while the ball is in

@@ -7,19 +7,13 @@
 
 #include "media/image_list.h"
 #include "media/surface.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 
 // Both tables are indexed by 16 * row + column of the ball block.
 extern const std::array<uint8_t, 256> kBallRemap;     // texel bend round the sphere
 extern const std::array<uint8_t, 256> kBallDiscMask;  // disc coverage; drawn where > 128
-
-// `gui` items the ball uses.
-constexpr int kBallTextureItem = 11;
-constexpr int kBallShadingItem = 15;
-constexpr int kBallDarkeningItem = 16;
-constexpr int kBallShadowItem = 17;
 
 // Shadow, darkening sprite, body, shading sprite and area shade, in that
 // order. Writes only players[0].ball_shade.

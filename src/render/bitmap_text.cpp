@@ -5,6 +5,7 @@
 
 #include "render/game_context.h"
 #include "sim/geometry.h"
+#include "state/gui_items.h"
 
 namespace fg {
 
@@ -74,26 +75,6 @@ void writeLargeText(const PictureItem& large, Surface& dst, std::string_view tex
   }
 }
 
-void FontWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y) {
-  if (const PictureItem* font = ctx.gui.find(7)) writeFontText(*font, ctx.DXDraw.surface(), text, x, y);
-}
-
-void DigitWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y) {
-  if (const PictureItem* digits = ctx.gui.find(8)) writeDigitText(*digits, ctx.DXDraw.surface(), text, x, y);
-}
-
-void LargeWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y) {
-  if (const PictureItem* large = ctx.menu.find(0)) writeLargeText(*large, ctx.DXDraw.surface(), text, x, y);
-}
-
-void startBanner(GameState& gs, std::string_view words) {
-  gs.banner_text.assign(kBannerLead, ' ');
-  gs.banner_text.append(words);
-  gs.banner_pos = 0;
-}
-
-void replayBanner(GameState& gs) { gs.banner_pos = 0; }
-
 void drawBanner(GameState& gs, const PictureItem* font, Surface& dst) {
   const int64_t length = static_cast<int64_t>(gs.banner_text.size());
   if (4 * length < gs.banner_pos) gs.banner_pos = -1;
@@ -111,6 +92,6 @@ void drawBanner(GameState& gs, const PictureItem* font, Surface& dst) {
     writeFontText(*font, dst, visible, 116, 31);
 }
 
-void drawBanner(GameContext& ctx) { drawBanner(ctx.gs, ctx.gui.find(7), ctx.DXDraw.surface()); }
+void drawBanner(GameContext& ctx) { drawBanner(ctx.gs, ctx.gui.find(kGuiFont), ctx.DXDraw.surface()); }
 
 }  // namespace fg

@@ -8,19 +8,19 @@
 
 #include "media/image_list.h"
 #include "media/surface.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 
 struct GameContext;
 
-// Pattern of a character in the HUD font (`gui` item 7). Characters outside
+// Pattern of a character in the HUD font (`gui` kGuiFont). Characters outside
 // the font's map take pattern 30, a blank.
 int32_t fontPattern(unsigned char c);
-// Pattern of a character in the score digits (`gui` item 8), or -1 for a
+// Pattern of a character in the score digits (`gui` kGuiDigits), or -1 for a
 // character that is not drawn but still takes its place.
 int32_t digitPattern(unsigned char c);
-// Pattern of a character in the large font (`menu` item 0).
+// Pattern of a character in the large font (`menu` kMenuLargeFont).
 int32_t largePattern(unsigned char c);
 
 // The font writer: advance = the font's stored pattern width.
@@ -31,18 +31,7 @@ void writeDigitText(const PictureItem& digits, Surface& dst, std::string_view te
 // pattern size.
 void writeLargeText(const PictureItem& large, Surface& dst, std::string_view text, int32_t x, int32_t y);
 
-// The same writers bound to the game window's lists; they draw nothing when
-// the list does not have the picture.
-void FontWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y);
-void DigitWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y);
-void LargeWriter(GameContext& ctx, std::string_view text, int32_t x, int32_t y);
-
-// Banner: `banner_text` := 27 spaces + words, `banner_pos` := 0. A running
-// message is replaced at once.
-void startBanner(GameState& gs, std::string_view words);
-// HUD button 1: the current message again from its start.
-void replayBanner(GameState& gs);
-
+// Banners are started with startBanner (sim/sim_actions.h).
 // Windows of the banner on the two panel sizes.
 constexpr int32_t kBannerWindowSmall = 21;
 constexpr int32_t kBannerWindowFull = 28;

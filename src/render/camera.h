@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "media/surface.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 

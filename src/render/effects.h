@@ -5,7 +5,7 @@
 
 #include "media/image_list.h"
 #include "media/surface.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 

@@ -11,6 +11,6 @@ void drawPlayingField(GameContext& ctx);       // course, effects, particles, ba
 void runHoleFlow(GameContext& ctx);            // cup, tunnel and water sequences and their sprites
 void drawStarField(GameContext& ctx);          // only on the hole that has one
 void drawScoreHudAndBanner(GameContext& ctx);  // score against par, HUD, banner
-void runEndOfGameCheck(GameContext& ctx);      // game over / finished and their messages
+void endOfGameCheck(GameContext& ctx);         // game over / finished and their messages
 
 }  // namespace fg

@@ -1,13 +1,10 @@
 #include "render/game_context.h"
 
+#include "sim/sim_actions.h"
+#include "state/sound_items.h"
+
 namespace fg {
 
-void playSoundIfOn(GameContext& ctx, int item) {
-  if (!ctx.gs.sound_on) return;
-  if (item < 0 || item >= ctx.sounds.count()) return;
-  ctx.sounds.item(item).Play(false);
-}
-
-void playClick(GameContext& ctx) { playSoundIfOn(ctx, 5); }
+void playClick(GameContext& ctx) { playIfSoundOn(ctx.gs, ctx.host, kSoundClick); }
 
 }  // namespace fg

@@ -12,7 +12,7 @@
 #include "media/wave_list.h"
 #include "platform/platform.h"
 #include "render/render_state.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {
@@ -35,9 +35,7 @@ struct GameContext {
   RenderState render{};                   // the drawing's own memory between frames
 };
 
-// The click sound of the game window: `sounds` item 5, only while sound is on.
+// The click sound of the game window, only while sound is on.
 void playClick(GameContext& ctx);
-// Plays `sounds` item n when sound is on.
-void playSoundIfOn(GameContext& ctx, int item);
 
 }  // namespace fg

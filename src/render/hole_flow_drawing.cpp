@@ -6,6 +6,7 @@
 #include "render/frame_phases.h"
 #include "sim/geometry.h"
 #include "sim/hole_flow.h"
+#include "state/gui_items.h"
 
 namespace fg {
 
@@ -15,41 +16,6 @@ const arearec* holedArea(const GameState& gs) {
   if (gs.holed_area < 1 || gs.holed_area > kAreaCount) return nullptr;
   return &gs.areas[gs.holed_area];
 }
-
-// Passes everything on to the game window; only draws the cup's rim just
-// before the cup starts the next hole, while that hole's pictures are still
-// loaded.
-class RimBeforeNextHole : public SimHost {
- public:
-  RimBeforeNextHole(SimHost& inner, const ImageList& course, Surface& back)
-      : inner_(inner), course_(course), back_(back) {}
-  bool rimDrawn = false;
-
-  void playSound(int32_t item) override { inner_.playSound(item); }
-  void restartSound(int32_t item) override { inner_.restartSound(item); }
-  void playBgSound(int32_t item, bool looping) override { inner_.playBgSound(item, looping); }
-  void centreCursor() override { inner_.centreCursor(); }
-  void HoleInit(GameState& gs) override {
-    if (gs.holed_out && !rimDrawn) {
-      drawCupRim(gs, course_, back_);
-      rimDrawn = true;
-    }
-    inner_.HoleInit(gs);
-  }
-  int32_t surfaceWidth() const override { return inner_.surfaceWidth(); }
-  int32_t surfaceHeight() const override { return inner_.surfaceHeight(); }
-  void effectSpawned(const GameState& gs, int32_t slot) override { inner_.effectSpawned(gs, slot); }
-  void slotWritten(const GameState& gs, int32_t slot) override { inner_.slotWritten(gs, slot); }
-  void bannerStarted(const GameState& gs) override { inner_.bannerStarted(gs); }
-  void particlesSpawned(const GameState& gs, int32_t first, int32_t count, uint32_t fields) override {
-    inner_.particlesSpawned(gs, first, count, fields);
-  }
-
- private:
-  SimHost& inner_;
-  const ImageList& course_;
-  Surface& back_;
-};
 
 void drawItem(const ImageList& course, int32_t item, Surface& back, int32_t x, int32_t y) {
   if (item >= 0 && item < course.count()) course.item(item).BlitPattern(back, x, y, 0);
@@ -71,16 +37,18 @@ void drawTunnelEntrance(const GameState& gs, const ImageList& course, Surface& b
 }
 
 void runHoleFlowAndDraw(GameState& gs, SimHost& host, const ImageList& course, Surface& back) {
-  RimBeforeNextHole cupHost(host, course, back);
-  if (cupSequence(gs, cupHost) && !cupHost.rimDrawn) drawCupRim(gs, course, back);
+  // The rim goes on before the next hole starts, while this hole's pictures
+  // are still loaded.
+  const CupStep cup = cupSequence(gs, host);
+  if (cup != CupStep::Idle) drawCupRim(gs, course, back);
+  if (cup == CupStep::NextHoleDue) host.HoleInit(gs);
   // The entrance is drawn after the sequence: leaving the tunnel moves only
   // the ball, not the area the entrance is read from.
   if (tunnelSequence(gs, host)) drawTunnelEntrance(gs, course, back);
   waterSequence(gs, host);  // its splash is an effect slot, drawn with the others
 }
 
-void runEndOfGame(GameState& gs, SimHost& host, bool trainingMode, const PictureItem* largeFont, Surface& back) {
-  endOfGameCheck(gs, host, trainingMode);
+void drawEndOfGameMessage(GameState& gs, const PictureItem* largeFont, Surface& back) {
   const char* message = endOfGameMessage(gs);
   if (!message) return;
   const int32_t w = back.width, h = back.height;
@@ -100,9 +68,9 @@ void runEndOfGame(GameState& gs, SimHost& host, bool trainingMode, const Picture
 
 void runHoleFlow(GameContext& ctx) { runHoleFlowAndDraw(ctx.gs, ctx.host, ctx.course, ctx.DXDraw.surface()); }
 
-void runEndOfGameCheck(GameContext& ctx) {
-  const PictureItem* large = ctx.menu.count() > 0 ? &ctx.menu.item(0) : nullptr;
-  runEndOfGame(ctx.gs, ctx.host, ctx.training_mode, large, ctx.DXDraw.surface());
+void endOfGameCheck(GameContext& ctx) {
+  endOfGameCheck(ctx.gs, ctx.host, ctx.training_mode);
+  drawEndOfGameMessage(ctx.gs, ctx.menu.find(kMenuLargeFont), ctx.DXDraw.surface());
 }
 
 }  // namespace fg

@@ -5,7 +5,7 @@
 
 #include "media/image_list.h"
 #include "media/surface.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {
@@ -19,8 +19,9 @@ void drawTunnelEntrance(const GameState& gs, const ImageList& course, Surface& b
 // cup may start the next hole, so it is drawn with the hole it belongs to.
 void runHoleFlowAndDraw(GameState& gs, SimHost& host, const ImageList& course, Surface& back);
 
-// The end-of-game check, then while the game is finished its message twice
-// with the large writer, the second copy shifted at random so it shimmers.
-void runEndOfGame(GameState& gs, SimHost& host, bool trainingMode, const PictureItem* largeFont, Surface& back);
+// While the game is finished, its message twice with the large writer, the
+// second copy shifted at random so it shimmers. The frame runs it right after
+// the end-of-game check (frame_phases.h).
+void drawEndOfGameMessage(GameState& gs, const PictureItem* largeFont, Surface& back);
 
 }  // namespace fg

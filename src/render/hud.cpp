@@ -2,21 +2,13 @@
 
 #include "render/bitmap_text.h"
 #include "render/frame_phases.h"
+#include "render/hud_areas.h"
 #include "sim/hole_flow.h"
+#include "state/gui_items.h"
 
 namespace fg {
 
 namespace {
-
-constexpr int kPanelItem = 1;
-constexpr int kPanelMinItem = 2;
-constexpr int kButtonsDownItem = 3;
-constexpr int kPushPuttItem = 4;
-constexpr int kFontItem = 7;
-constexpr int kDigitsItem = 8;
-
-constexpr int32_t kButtonTop = 76;
-constexpr int32_t kButtonLeft[5] = {17, 39, 61, 83, 105};
 
 
 struct Writers {
@@ -42,11 +34,11 @@ void drawFullPanel(GameState& gs, const ImageList& gui, const Writers& w, std::s
   const PlayerRecord& p = gs.players[0];
   if (gs.banner_pos == -1) w.text(hudNameLine(name, 20, p.score), 116, 31);
   if (!gs.pull_putt)
-    if (const PictureItem* mark = gui.find(kPushPuttItem)) mark->BlitPattern(w.back, 193, 49, 0);
-  const PictureItem* pressed = gui.find(kButtonsDownItem);
-  for (int i = 0; i < 5; ++i) {
+    if (const PictureItem* mark = gui.find(kGuiPushPutt)) mark->BlitPattern(w.back, 193, 49, 0);
+  const PictureItem* pressed = gui.find(kGuiButtonsDown);
+  for (int i = 0; i < kHudButtonCount; ++i) {
     if (gs.button_down[i] && insideButtonHold(i, gs.mouse_x, gs.mouse_y)) {
-      if (pressed) pressed->BlitPattern(w.back, kButtonLeft[i], kButtonTop, i);
+      if (pressed) pressed->BlitPattern(w.back, kHudButtons[i].left, kHudButtons[i].top, i);
     } else {
       gs.button_down[i] = false;
     }
@@ -70,14 +62,13 @@ std::string hudNameLine(std::string_view name, size_t n, int32_t score) {
 }
 
 bool insideButtonHold(int i, int32_t x, int32_t y) {
-  if (i < 0 || i > 4) return false;
-  const int32_t left = kButtonLeft[i] - 1;
-  return x >= left && x <= left + 26 && y >= kButtonTop && y <= kButtonTop + 26;
+  if (i < 0 || i >= kHudButtonCount) return false;
+  return holdArea(kHudButtons[i]).contains(x, y);
 }
 
 void drawHud(GameState& gs, const ImageList& gui, Surface& back, std::string_view playerName) {
-  const Writers w{gui.find(kFontItem), gui.find(kDigitsItem), back};
-  if (const PictureItem* panel = gui.find(gs.panel_minimised ? kPanelMinItem : kPanelItem))
+  const Writers w{gui.find(kGuiFont), gui.find(kGuiDigits), back};
+  if (const PictureItem* panel = gui.find(gs.panel_minimised ? kGuiPanelMin : kGuiPanel))
     panel->BlitPattern(back, 4, 4, 0);
   if (gs.panel_minimised)
     drawSmallPanel(gs, w, playerName);

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "media/canvas.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 

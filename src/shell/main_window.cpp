@@ -7,6 +7,9 @@
 #include "sim/ball_step.h"
 #include "sim/geometry.h"
 #include "sim/hole_start.h"
+#include "sim/sim_actions.h"
+#include "state/gui_items.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
@@ -130,7 +133,7 @@ void TMain::showCentred(ImageList& list, int item) {
 
 void TMain::HoleInit() {
   gengine.setEnabled(false);
-  showCentred(menu, 1);
+  showCentred(menu, kMenuLoading);
   bgsounds.loadFromFile(exeDir_ + gs.current_hole + ".dxw");
   if (gs.bgsound_on && bgsounds.count() > 0) {
     bgsounds.item(0).setLooped(true);
@@ -145,7 +148,7 @@ void TMain::HoleInit() {
     app_.runUntil([this] { return gs.game_screen != kScreenTitleCard || modalResult != 0; });
   }
   gengine.setEnabled(true);
-  if (gs.sound_on) playSound(7);
+  playIfSoundOn(gs, *this, kSoundTeleport);
 }
 
 void TMain::HoleInit(GameState&) { HoleInit(); }
@@ -168,7 +171,7 @@ void TMain::GengineTimer(int32_t) {
   phase("hud");
   drawScoreHudAndBanner(ctx_);
   phase("endcheck");
-  runEndOfGameCheck(ctx_);
+  endOfGameCheck(ctx_);
   phase("help");
   if (gs.game_screen == kScreenHelp) drawHelpPicture(ctx_);
   phase("pointer");
@@ -178,7 +181,7 @@ void TMain::GengineTimer(int32_t) {
 }
 
 void TMain::closeGameWindow() {
-  playSoundIfOn(ctx_, 5);
+  playClick(ctx_);
   gengine.setEnabled(false);
   DXDraw.Finalize();
   DXSound.Finalize();

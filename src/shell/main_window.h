@@ -14,7 +14,7 @@
 #include "media/wave_list.h"
 #include "platform/window.h"
 #include "render/game_context.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {

@@ -2,7 +2,7 @@
 // The area loop that closes every sub-step, and the effects of the area kinds.
 #include <cstdint>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {

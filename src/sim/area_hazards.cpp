@@ -6,6 +6,7 @@
 #include "sim/geometry.h"
 #include "sim/ini_text.h"
 #include "sim/sim_actions.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
@@ -44,7 +45,7 @@ void cupEffect(GameState& gs, SimHost& host, int32_t n) {
     return;
   }
   if (gs.holed_out || gs.ball_airborne) return;
-  playIfSoundOn(gs, host, 3);
+  playIfSoundOn(gs, host, kSoundCup);
   gs.holed_out = true;
   gs.holed_area = n;
   gs.current_hole = gs.areas[n].comment;
@@ -57,7 +58,7 @@ void tunnelEffect(GameState& gs, SimHost& host, int32_t n) {
     return;
   }
   if (gs.in_tunnel || gs.ball_airborne) return;
-  playIfSoundOn(gs, host, 3);
+  playIfSoundOn(gs, host, kSoundCup);
   gs.in_tunnel = true;
   gs.holed_area = n;
   if (gs.ball_speed > 1) gs.ball_speed = 1.0;
@@ -70,12 +71,12 @@ void launcherEffect(GameState& gs, SimHost& host, const arearec& a) {
   gs.ball_angle = RandBelow(gs, 360);
   throwBall(gs, 1.5, 6.0);
   spawnEffect(gs, host, subWrap(a.x1, 27), subWrap(a.y1, 147), 3, 192);
-  playIfSoundOn(gs, host, 9);
+  playIfSoundOn(gs, host, kSoundLauncher);
 }
 
 void waterEffect(GameState& gs, SimHost& host, const arearec& a) {
   if (gs.ball_z >= 1 || gs.in_water) return;
-  playIfSoundOn(gs, host, 13);
+  playIfSoundOn(gs, host, kSoundSplash);
   gs.drop_x = a.p1;
   gs.drop_y = a.p2;
   gs.in_water = true;
@@ -114,7 +115,7 @@ void teleporterEffect(GameState& gs, SimHost& host, const arearec& a) {
   gs.ball_airborne = true;
   teleportFlash(gs, host);
   gs.recentre_camera = true;
-  playIfSoundOn(gs, host, 7);
+  playIfSoundOn(gs, host, kSoundTeleport);
 }
 
 void landMineEffect(GameState& gs, SimHost& host) {
@@ -137,7 +138,7 @@ void landMineEffect(GameState& gs, SimHost& host) {
   });
   startBanner(gs, host, "YOU HIT A LAND MINE");
   spawnEffect(gs, host, subWrap(ballX(gs), 55), subWrap(ballY(gs), 65), 3, 192);
-  playIfSoundOn(gs, host, 12);
+  playIfSoundOn(gs, host, kSoundExplosion);
 }
 
 void bumpyGroundEffect(GameState& gs, SimHost& host, const arearec& a) {
@@ -169,7 +170,7 @@ void bumpyGroundEffect(GameState& gs, SimHost& host, const arearec& a) {
     // is no decoration, the bump itself still happens.
     if (auto image = parseDecimal(a.comment)) spawnEffect(gs, host, a.p1, a.p2, *image, 0);
   }
-  if (gs.sound_on) host.playSound(RandBelow(gs, 10) < 6 ? 15 : 16);
+  if (gs.sound_on) host.playSound(RandBelow(gs, 10) < 6 ? kSoundBump1 : kSoundBump2);
 }
 
 void kickerEffect(GameState& gs) {

@@ -3,6 +3,7 @@
 #include "sim/area_effects.h"
 #include "sim/geometry.h"
 #include "sim/sim_actions.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
@@ -55,7 +56,7 @@ void switchEffect(GameState& gs, SimHost& host, const arearec& a) {
     case 2:
       hideSlot(gs, host, 29);
       if (!gs.trigger_sound_done) {
-        playIfSoundOn(gs, host, 14);
+        playIfSoundOn(gs, host, kSoundSwitch);
         gs.trigger_sound_done = true;
       }
       placeSwitchObject(gs, host, 30, 6);
@@ -87,7 +88,7 @@ void bonusStrokeEffect(GameState& gs, SimHost& host, int32_t n) {
   p.strokes = subWrap(p.strokes, 1);
   gs.ball_vz = 3.0;
   gs.ball_airborne = true;
-  playIfSoundOn(gs, host, 21);
+  playIfSoundOn(gs, host, kSoundBonus);
 }
 
 }  // namespace fg

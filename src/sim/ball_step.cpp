@@ -5,6 +5,7 @@
 #include "sim/area_effects.h"
 #include "sim/geometry.h"
 #include "sim/sim_actions.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
@@ -70,7 +71,7 @@ void brake(GameState& gs, SimHost& host) {
   if (gs.in_drag_area) {
     if (gs.ball_speed > 2.5) {
       gs.ball_speed = 2.0;
-      playIfSoundOn(gs, host, 2);
+      playIfSoundOn(gs, host, kSoundLanding);
       dragBurst(gs, host);
     } else {
       gs.ball_speed = gs.ball_speed - 0.025;
@@ -107,7 +108,7 @@ void fly(GameState& gs, SimHost& host) {
     gs.ball_vz = gs.ball_vz * -0.65;
     gs.ball_z = 0;
     if (gs.ball_vz >= 1.5) landingDust(gs, host);
-    playIfSoundOn(gs, host, 2);
+    playIfSoundOn(gs, host, kSoundLanding);
   }
   gs.ball_vz = gs.ball_vz - 0.2;
   if (gs.ball_z == 0 && std::fabs(gs.ball_vz) < 0.5) gs.ball_airborne = false;

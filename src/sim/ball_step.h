@@ -2,7 +2,7 @@
 // One simulation sub-step of the ball: ground motion with the slope force of
 // the previous sub-step, friction, water and drag braking, the rest test, the
 // vertical bounce and the ramp edges, closed by the area loop.
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {

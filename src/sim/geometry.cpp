@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/ini_text.h"
 
 namespace fg {

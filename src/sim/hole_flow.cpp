@@ -2,6 +2,7 @@
 
 #include "sim/geometry.h"
 #include "sim/sim_actions.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
@@ -30,7 +31,7 @@ void computeScore(GameState& gs) {
 }
 
 void tunnelExit(GameState& gs, SimHost& host, const arearec& a) {
-  playIfSoundOn(gs, host, 17);
+  playIfSoundOn(gs, host, kSoundTunnelExit);
   gs.ball_x = a.x2;
   gs.ball_y = a.y2;
   gs.ball_angle = subWrap(addWrap(AngleByte(PointAngle(a.x4, a.y4, a.x3, a.y3)), 8), RandBelow(gs, 16));
@@ -43,48 +44,42 @@ void tunnelExit(GameState& gs, SimHost& host, const arearec& a) {
   gs.in_tunnel = false;
 }
 
+// Back from the water: the ball falls in at the drop-back point exactly as at
+// a hole start. No penalty stroke.
 void dropBack(GameState& gs, SimHost& host) {
-  gs.last_bounce_area = -1;
-  gs.ball_z = 80;
-  gs.ball_vz = 0;
-  gs.ball_angle = 0;
-  gs.ball_speed = 0;
-  gs.ball_airborne = true;
-  gs.ball_moving = true;
-  gs.in_water = false;
-  gs.sink_timer = 15;
-  gs.recentre_camera = true;
+  dropBallIn(gs);
   gs.ball_x = gs.drop_x;
   gs.ball_y = gs.drop_y;
-  spawnEffect(gs, host, subWrap(gs.drop_x, 17),
-              subWrap(subWrap(roundHalfEven(gs.ball_y), 28), roundHalfEven(gs.ball_z)), 13, 192);
-  playIfSoundOn(gs, host, 7);
+  spawnDropInEffect(gs, host);
+  playIfSoundOn(gs, host, kSoundTeleport);
 }
 
 }  // namespace
 
-bool cupSequence(GameState& gs, SimHost& host) {
-  if (!gs.holed_out) return false;
+CupStep cupSequence(GameState& gs, SimHost& host) {
+  if (!gs.holed_out) return CupStep::Idle;
   const arearec none{};
   computeScore(gs);
   if (gs.ball_speed < 0.125) gs.ball_speed = 0.125;  // keeps rolling round inside
   gs.ball_vz = gs.ball_vz + 0.35;
   gs.ball_z = gs.ball_z - gs.ball_vz;
   containment(gs, holedArea(gs, none));
-  if (gs.ball_z < -35) {
-    if (gs.current_hole != "done") {
-      host.HoleInit(gs);
-    } else {
-      // The last cup: the ball hangs at this depth and the sequence repeats
-      // every frame, quietly after the first time.
-      gs.ball_z = -35;
-      gs.ball_vz = 0;
-      if (!gs.players[0].finished) host.playSound(18);
-      computeScore(gs);
-      gs.players[0].finished = true;
-    }
-  }
-  return true;
+  if (gs.ball_z >= -35) return CupStep::Falling;
+  if (gs.current_hole != "done") return CupStep::NextHoleDue;
+  // The last cup: the ball hangs at this depth and the sequence repeats
+  // every frame, quietly after the first time.
+  gs.ball_z = -35;
+  gs.ball_vz = 0;
+  if (!gs.players[0].finished) host.playSound(kSoundCompleted);
+  computeScore(gs);
+  gs.players[0].finished = true;
+  return CupStep::Falling;
+}
+
+bool runCupSequence(GameState& gs, SimHost& host) {
+  const CupStep step = cupSequence(gs, host);
+  if (step == CupStep::NextHoleDue) host.HoleInit(gs);
+  return step != CupStep::Idle;
 }
 
 bool tunnelSequence(GameState& gs, SimHost& host) {
@@ -122,7 +117,7 @@ bool waterSequence(GameState& gs, SimHost& host) {
 }
 
 void runHoleFlow(GameState& gs, SimHost& host) {
-  cupSequence(gs, host);
+  runCupSequence(gs, host);
   tunnelSequence(gs, host);
   waterSequence(gs, host);
 }
@@ -135,7 +130,7 @@ bool endOfGameCheck(GameState& gs, SimHost& host, bool training_mode) {
   PlayerRecord& p = gs.players[0];
   if (gs.ball_moving || p.score < 2 || p.finished || training_mode) return false;
   p.finished = true;
-  host.restartSound(10);  // whatever the sound setting
+  host.restartSound(kSoundGameOver);  // whatever the sound setting
   return true;
 }
 

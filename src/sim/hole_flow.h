@@ -5,18 +5,26 @@
 // the renderer.
 #include <cstdint>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {
 
+// What one frame of the cup sequence came to. When the ball has fallen deep
+// enough the next hole is due: the caller draws what still belongs to this
+// hole (the cup's rim) and then starts the next one with host.HoleInit.
+enum class CupStep { Idle, Falling, NextHoleDue };
+CupStep cupSequence(GameState& gs, SimHost& host);
+// The cup sequence with the next hole started when it is due, for callers
+// that draw nothing. Returns whether it ran this frame.
+bool runCupSequence(GameState& gs, SimHost& host);
+
 // Each returns whether it ran this frame (its flag was set on entry).
-bool cupSequence(GameState& gs, SimHost& host);
 bool tunnelSequence(GameState& gs, SimHost& host);
 bool waterSequence(GameState& gs, SimHost& host);
 
-// The three in frame order. The cup may start the next hole through
-// host.HoleInit; the other two then see the new hole's state.
+// The three in frame order. The cup may start the next hole; the other two
+// then see the new hole's state.
 void runHoleFlow(GameState& gs, SimHost& host);
 
 // Every frame before the HUD: the score is brought up to date once the hole's

@@ -40,18 +40,9 @@ void resetHoleState(GameState& gs) {
   gs.putt_phase = 0;
   gs.camera_x = 0;
   gs.camera_y = 0;
-  gs.last_bounce_area = -1;
-  gs.ball_z = 80.0;
-  gs.ball_vz = 0;
-  gs.ball_angle = 0;
-  gs.ball_speed = 0;
-  gs.ball_airborne = true;
-  gs.ball_moving = true;
+  dropBallIn(gs);
   gs.holed_out = false;
   gs.holed_area = 0;
-  gs.in_water = false;
-  gs.sink_timer = 15;
-  gs.recentre_camera = true;
   gs.trigger_sound_done = false;
 }
 
@@ -75,8 +66,7 @@ void holeStartState(GameState& gs, SimHost& host, const std::string& folder) {
   ReadHoleFile(gs, folder, gs.current_hole + ".hole");
   resetHoleState(gs);
   for (int i = 1; i < kEffectSlots; ++i) gs.effects[i] = EffectSlot{};
-  spawnEffect(gs, host, subWrap(roundHalfEven(gs.ball_x), 17),
-              subWrap(subWrap(roundHalfEven(gs.ball_y), roundHalfEven(gs.ball_z)), 28), 13, 192);
+  spawnDropInEffect(gs, host);
   placeFixedObjects(gs, host);
 }
 

@@ -4,7 +4,7 @@
 // hole-start sound.
 #include <string>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {

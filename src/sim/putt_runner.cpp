@@ -4,6 +4,7 @@
 #include "sim/geometry.h"
 #include "sim/hole_flow.h"
 #include "sim/sim_actions.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
@@ -21,7 +22,7 @@ void strikeBall(GameState& gs, SimHost& host, bool pull_putt) {
     gs.ball_vz = gs.ball_speed / 2 + 1;
     gs.ball_airborne = true;
   }
-  if (pull_putt) playIfSoundOn(gs, host, 0);
+  if (pull_putt) playIfSoundOn(gs, host, kSoundPutt);
   host.centreCursor();
 }
 

@@ -5,7 +5,7 @@
 // frame limit is reached. For course tools that search for good putts.
 #include <cstdint>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {

@@ -1,6 +1,8 @@
 #include "sim/recording_host.h"
 
 #include "sim/hole_start.h"
+#include "sim/sim_actions.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
@@ -39,7 +41,7 @@ void RecordingHost::HoleInit(GameState& gs) {
   ++hole_inits_;
   if (gs.bgsound_on) playBgSound(0, true);
   holeStartState(gs, *this, folder_);
-  if (gs.sound_on) playSound(7);
+  playIfSoundOn(gs, *this, kSoundTeleport);
 }
 
 void RecordingHost::effectSpawned(const GameState& gs, int32_t slot) {

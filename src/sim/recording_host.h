@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_actions.h"
 #include "sim/sim_host.h"
 

@@ -1,5 +1,7 @@
 #include "sim/sim_actions.h"
 
+#include "sim/geometry.h"
+
 namespace fg {
 
 void spawnEffect(GameState& gs, SimHost& host, int32_t x, int32_t y, int32_t image, int32_t blend) {
@@ -22,6 +24,24 @@ void startBanner(GameState& gs, SimHost& host, std::string_view words) {
   gs.banner_text.append(words);
   gs.banner_pos = 0;
   host.bannerStarted(gs);
+}
+
+void dropBallIn(GameState& gs) {
+  gs.last_bounce_area = -1;
+  gs.ball_z = 80.0;
+  gs.ball_vz = 0;
+  gs.ball_angle = 0;
+  gs.ball_speed = 0;
+  gs.ball_airborne = true;
+  gs.ball_moving = true;
+  gs.in_water = false;
+  gs.sink_timer = 15;
+  gs.recentre_camera = true;
+}
+
+void spawnDropInEffect(GameState& gs, SimHost& host) {
+  spawnEffect(gs, host, subWrap(roundHalfEven(gs.ball_x), 17),
+              subWrap(subWrap(roundHalfEven(gs.ball_y), roundHalfEven(gs.ball_z)), 28), 13, 192);
 }
 
 }  // namespace fg

@@ -1,10 +1,12 @@
 #pragma once
 // The small writes that many effects share: ring effects, banner messages,
-// sounds that depend on the sound setting, and particle bursts.
+// sounds that depend on the sound setting, the ball's drop-in and particle
+// bursts. Input handlers use the same ones.
 #include <cstdint>
 #include <string_view>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
+#include "state/sound_items.h"
 #include "sim/sim_host.h"
 
 namespace fg {
@@ -13,13 +15,22 @@ namespace fg {
 // and pulse of the slot stay as they are.
 void spawnEffect(GameState& gs, SimHost& host, int32_t x, int32_t y, int32_t image, int32_t blend);
 
-// banner_text = 27 spaces + words, banner_pos = 0.
+// banner_text = 27 spaces + words, banner_pos = 0. A running message is
+// replaced at once.
 void startBanner(GameState& gs, SimHost& host, std::string_view words);
+// HUD button 1: the current message again from its start.
+inline void replayBanner(GameState& gs) { gs.banner_pos = 0; }
 
 // Play `sounds` item n only while sound is on.
-inline void playIfSoundOn(GameState& gs, SimHost& host, int32_t item) {
+inline void playIfSoundOn(const GameState& gs, SimHost& host, int32_t item) {
   if (gs.sound_on) host.playSound(item);
 }
+
+// The ball falls in from a height of 80 where it stands, as at a hole start
+// and when it comes back from the water: the state only.
+void dropBallIn(GameState& gs);
+// The flash of the drop-in around the ball, in the effect ring.
+void spawnDropInEffect(GameState& gs, SimHost& host);
 
 // Colour as stored in a particle: 0x00BBGGRR.
 constexpr uint32_t rgbColour(uint32_t r, uint32_t g, uint32_t b) { return (b << 16) | (g << 8) | r; }

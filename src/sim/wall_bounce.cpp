@@ -2,6 +2,7 @@
 
 #include "sim/geometry.h"
 #include "sim/sim_actions.h"
+#include "state/sound_items.h"
 
 namespace fg {
 
@@ -28,7 +29,7 @@ void forceFieldFeedback(GameState& gs, SimHost& host, int32_t code) {
     spawnEffect(gs, host, subWrap(roundHalfEven(gs.ball_x), 30),
                 subWrap(subWrap(roundHalfEven(gs.ball_y), roundHalfEven(gs.ball_z)), 30), image, 192);
   }
-  playIfSoundOn(gs, host, 11);
+  playIfSoundOn(gs, host, kSoundForceField);
   startBanner(gs, host, "FORCE FIELDS KEEP BALL IN PLAY");
 }
 
@@ -45,7 +46,7 @@ int32_t mirrorCode(int32_t code, int32_t ball_angle) {
 
 void WallBounce(GameState& gs, SimHost& host, int32_t code) {
   if (gs.ball_z > 10.0) forceFieldFeedback(gs, host, code);
-  else playIfSoundOn(gs, host, 1);
+  else playIfSoundOn(gs, host, kSoundWall);
 
   if (code == -1) {
     gs.ball_angle = addWrap(gs.ball_angle, 128);

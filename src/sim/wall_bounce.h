@@ -3,7 +3,7 @@
 // ball that hits a wall high in the air.
 #include <cstdint>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg {

@@ -4,7 +4,7 @@
 
 #include "media/archive_writer.h"
 #include "media/pixel_format.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg::test {
 

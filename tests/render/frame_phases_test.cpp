@@ -8,6 +8,7 @@
 #include "render/bitmap_text.h"
 #include "render/frame_phases.h"
 #include "render_test_helpers.h"
+#include "sim/sim_actions.h"
 
 namespace fg {
 namespace {
@@ -119,10 +120,10 @@ TEST_F(Phases, StarsOnlyOnTheirHole) {
 TEST_F(Phases, EndCheckUsesTheWindowsTrainingFlag) {
   gs.players[0].score = 4;
   training = true;
-  runEndOfGameCheck(ctx);
+  endOfGameCheck(ctx);
   EXPECT_FALSE(gs.players[0].finished);
   training = false;
-  runEndOfGameCheck(ctx);
+  endOfGameCheck(ctx);
   EXPECT_TRUE(gs.players[0].finished);
 }
 
@@ -214,7 +215,8 @@ void busyState(GameState& gs) {
     p.dot = i % 3 == 0;
   }
   for (int i = 0; i < kStarCount; ++i) gs.stars[i] = Star{(i * 67) % 320, (i * 41) % 240, 5 + i % 2, 0};
-  startBanner(gs, "FRAME SKIP 2");
+  test::FakeHost host;
+  startBanner(gs, host, "FRAME SKIP 2");
 }
 
 TEST_F(Phases, BusyFrameMatchesItsGoldenPicture) {
@@ -230,7 +232,7 @@ TEST_F(Phases, BusyFrameMatchesItsGoldenPicture) {
     runHoleFlow(ctx);
     drawStarField(ctx);
     drawScoreHudAndBanner(ctx);
-    runEndOfGameCheck(ctx);
+    endOfGameCheck(ctx);
   }
   EXPECT_EQ(gs.players[0].score, 9);
   EXPECT_TRUE(test::matchesGolden(back(), "frame_busy"));

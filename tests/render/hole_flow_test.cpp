@@ -4,6 +4,7 @@
 #include "render/hud.h"
 #include "render_test_helpers.h"
 #include "sim/geometry.h"
+#include "sim/hole_flow.h"
 
 namespace fg {
 namespace {
@@ -155,7 +156,8 @@ TEST_P(EndOfGame, GameOverOnlyAtRestOutsideTraining) {
   gs.players[0].score = c.score;
   gs.ball_moving = c.moving;
   gs.sound_on = false;
-  runEndOfGame(gs, host, c.training, nullptr, back);
+  endOfGameCheck(gs, host, c.training);
+  drawEndOfGameMessage(gs, nullptr, back);
   EXPECT_EQ(gs.players[0].finished, c.finished) << c.what;
   EXPECT_EQ(host.restarted.size(), c.finished ? 1u : 0u) << c.what;
   if (c.finished) EXPECT_EQ(host.restarted[0], 10);
@@ -177,7 +179,7 @@ TEST_F(HoleFlow, EndMessagesShimmerWithThreeRandomNumbers) {
   gs.players[0].score = 3;
   GameState expected = gs;
   const int32_t r1 = RandBelow(expected, 1), r4 = RandBelow(expected, 4), r2 = RandBelow(expected, 2);
-  runEndOfGame(gs, host, false, &menu.item(0), back);
+  drawEndOfGameMessage(gs, &menu.item(0), back);
   EXPECT_EQ(gs.seed, expected.seed);
   EXPECT_EQ(r1, 0);
   // "GAME OVER" centred as ten glyphs: (640 - 100) / 2 = 270, first glyph one advance on.
@@ -204,7 +206,7 @@ TEST_P(EndMessage, ChosenByHoleAndScore) {
   gs.players[0].finished = true;
   gs.players[0].score = c.score;
   gs.current_hole = c.hole;
-  runEndOfGame(gs, host, false, &menu.item(0), back);
+  drawEndOfGameMessage(gs, &menu.item(0), back);
   EXPECT_EQ(test::pixelsNot(back, 0, 0, 640, 480, pixelOf(0)) > 0, c.drawn) << c.hole;
   if (c.drawn) EXPECT_NE(back.at(c.firstX, 215), pixelOf(0));
 }

@@ -12,7 +12,7 @@
 #include "media/image_list.h"
 #include "media/pixel_format.h"
 #include "media/surface.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/sim_host.h"
 
 namespace fg::test {

@@ -2,6 +2,7 @@
 
 #include "render/bitmap_text.h"
 #include "render_test_helpers.h"
+#include "sim/sim_actions.h"
 
 namespace fg {
 namespace {
@@ -100,10 +101,11 @@ class Banner : public ::testing::Test {
   }
   ImageList font;
   GameState gs;
+  test::FakeHost host;
 };
 
 TEST_F(Banner, FortyThreeCharactersEndAfter173Frames) {
-  startBanner(gs, "PUSH PUTT METHOD");
+  startBanner(gs, host, "PUSH PUTT METHOD");
   ASSERT_EQ(gs.banner_text.size(), 43u);
   EXPECT_EQ(gs.banner_text.substr(0, 28), std::string(27, ' ') + "P");
   EXPECT_EQ(runUntilEnded(1000), 173);
@@ -114,7 +116,7 @@ TEST_F(Banner, FirstMessageOfAProcessRunsOneEmptyFrame) {
 }
 
 TEST_F(Banner, ReplayShowsTheSameMessageAgain) {
-  startBanner(gs, "SOUND ON");
+  startBanner(gs, host, "SOUND ON");
   runUntilEnded(1000);
   replayBanner(gs);
   EXPECT_EQ(gs.banner_pos, 0);

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 namespace {

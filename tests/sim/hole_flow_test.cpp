@@ -39,17 +39,21 @@ GameState holedBall(const std::string& next) {
   return gs;
 }
 
-TEST(CupSequence, FallsThenStartsNextHole) {
+TEST(CupSequence, FallsThenTheNextHoleIsDue) {
   GameState gs = holedBall("course1hole2");
   CountingHost host;
   int frames = 0;
-  while (host.inits == 0 && frames < 100) {
+  CupStep step = CupStep::Falling;
+  while (step == CupStep::Falling && frames < 100) {
     ++frames;
-    cupSequence(gs, host);
+    step = cupSequence(gs, host);
     EXPECT_EQ(gs.players[0].score, -2);  // a hole in one on par 3
   }
   // vz grows by 0.35 a frame: z = -0.35 * n (n + 1) / 2 passes -35 at n = 14.
   EXPECT_EQ(frames, 14);
+  EXPECT_EQ(step, CupStep::NextHoleDue);
+  EXPECT_EQ(host.inits, 0);  // the caller starts it
+  EXPECT_TRUE(runCupSequence(gs, host));
   EXPECT_EQ(host.inits, 1);
 }
 
@@ -60,7 +64,7 @@ TEST(CupSequence, NextHoleStartsFromTheFolder) {
   GameState gs = holedBall("second");
   gs.bgsound_on = true;
   RecordingHost host(dir.string());
-  for (int i = 0; i < 14; ++i) cupSequence(gs, host);
+  for (int i = 0; i < 14; ++i) runHoleFlow(gs, host);
   std::filesystem::remove_all(dir);
   EXPECT_EQ(host.holeInits(), 1);
   EXPECT_FALSE(gs.holed_out);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "sim/recording_host.h"
 
 namespace fg::test {

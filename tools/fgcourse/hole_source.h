@@ -25,7 +25,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 

@@ -12,6 +12,8 @@
 #include "sim/hole_start.h"
 #include "sim/putt_runner.h"
 #include "sim/recording_host.h"
+#include "sim/sim_actions.h"
+#include "state/sound_items.h"
 #include "state_fields.h"
 
 namespace fg {
@@ -69,7 +71,7 @@ class Run {
                 << "; the hole's defaults are used\n";
     }
     holeStartState(gs_, host_, sc_.folder);
-    if (gs_.sound_on) host_.playSound(7);
+    playIfSoundOn(gs_, host_, kSoundTeleport);
     if (sc_.initial.type == JsonValue::Type::Object) {
       for (const auto& [name, value] : sc_.initial.object) setStateField(gs_, name, value);
     } else if (sc_.initial.type != JsonValue::Type::Null) {
@@ -88,7 +90,7 @@ class Run {
         print("substep");
       }
       splash_.age(gs_);
-      flow("cup", cupSequence);
+      flow("cup", runCupSequence);
       flow("tunnel", tunnelSequence);
       flow("water", waterSequence);
     }

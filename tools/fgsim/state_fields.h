@@ -4,7 +4,7 @@
 #include <string>
 
 #include "json.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fg {
 
