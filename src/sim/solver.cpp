@@ -276,8 +276,103 @@ Solution solveFrom(const GameState& start, const SolverOptions& opt) {
   return sol;
 }
 
-GameState settledHoleStart(const std::string& folder, const std::string& name, int32_t frame_skip) {
+struct ShotPlanner::Impl {
+  // A shot tried from the spot being planned, and what it came to.
+  struct Tried {
+    PullShot shot;
+    bool holed = false;
+    double rank = kFar;  // of the rest it leaves; kFar when it never rests
+  };
+  static constexpr int kFine = 3;       // finer angles each side of a candidate, 2 apart
+  static constexpr int kCandidates = 4;  // coarse shots looked at more closely
+
+  SolverOptions opt;
+  DistanceMap map;
+  std::map<std::pair<int, int>, PullShot> chosen;
+  int64_t tried = 0;
+
+  Impl(const GameState& hole, const SolverOptions& o) : opt(o), map(hole) {}
+
+  std::vector<Tried> run(const GameState& at, const std::vector<PullShot>& shots) {
+    std::vector<Trial> trials = tryShots(at, shots, opt);
+    tried += static_cast<int64_t>(trials.size());
+    std::vector<Tried> out(shots.size());
+    for (size_t t = 0; t < shots.size(); ++t) {
+      out[t].shot = shots[t];
+      out[t].holed = trials[t].end == PuttEnd::Holed;
+      if (trials[t].end == PuttEnd::Rest)
+        out[t].rank = map.at(trials[t].gs.ball_x, trials[t].gs.ball_y) +
+                      300.0 * (trials[t].gs.players[0].strokes - at.players[0].strokes);
+    }
+    return out;
+  }
+
+  // Coarse shots over every direction and strength, then a finer grid round
+  // the best few: the holing shot with most holing neighbours in its grid,
+  // else the shot that leaves the nearest rest.
+  PullShot plan(const GameState& at) {
+    std::vector<PullShot> coarse;
+    for (int32_t a = 0; a < 256; a += std::max(1, opt.angle_step))
+      for (double sp : opt.speeds) {
+        PullShot p = pullShotFor(a, sp);
+        if (p.angle == a && p.speed > 0.005) coarse.push_back(p);
+      }
+    std::vector<Tried> first = run(at, coarse);
+    std::vector<size_t> order(first.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+      return first[a].holed != first[b].holed ? first[a].holed : first[a].rank < first[b].rank;
+    });
+    if (order.empty()) return PullShot{};
+    PullShot best = first[order[0]].shot;
+    double best_rank = first[order[0]].holed ? -1 : first[order[0]].rank;
+    int best_safety = 0;
+    for (size_t c = 0; c < order.size() && c < kCandidates; ++c) {
+      const PullShot& centre = first[order[c]].shot;
+      std::vector<PullShot> fine;
+      for (int da = -kFine; da <= kFine; ++da)
+        for (double k : {0.88, 1.0, 1.12})
+          fine.push_back(pullShotFor(AngleByte(centre.angle + 2 * da), std::min(4.0, centre.speed * k)));
+      const std::vector<Tried> near = run(at, fine);
+      for (int i = 0; i < static_cast<int>(near.size()); ++i) {
+        if (near[i].holed) {
+          int safety = 0;  // holing shots round it in the fine grid, itself included
+          for (int da = -1; da <= 1; ++da)
+            for (int dk = -1; dk <= 1; ++dk) {
+              const int a = i / 3 + da, k = i % 3 + dk;
+              if (a >= 0 && a <= 2 * kFine && k >= 0 && k < 3) safety += near[a * 3 + k].holed;
+            }
+          if (safety > best_safety) {
+            best_safety = safety;
+            best = near[i].shot;
+          }
+        } else if (best_safety == 0 && best_rank >= 0 && near[i].rank < best_rank) {
+          best_rank = near[i].rank;
+          best = near[i].shot;
+        }
+      }
+    }
+    return best;
+  }
+};
+
+ShotPlanner::ShotPlanner(const GameState& hole, const SolverOptions& opt) : impl_(std::make_unique<Impl>(hole, opt)) {}
+ShotPlanner::~ShotPlanner() = default;
+
+PullShot ShotPlanner::choose(const GameState& at) {
+  auto key = std::make_pair(static_cast<int>(std::floor(at.ball_x / 4)), static_cast<int>(std::floor(at.ball_y / 4)));
+  auto it = impl_->chosen.find(key);
+  if (it != impl_->chosen.end()) return it->second;
+  PullShot s = impl_->plan(at);
+  impl_->chosen.emplace(key, s);
+  return s;
+}
+
+int64_t ShotPlanner::puttsTried() const { return impl_->tried; }
+
+GameState settledHoleStart(const std::string& folder, const std::string& name, int32_t frame_skip, uint32_t seed) {
   GameState gs;
+  gs.seed = seed;
   gs.current_hole = name;
   gs.frame_skip = frame_skip;
   gs.pull_putt = true;

@@ -4,6 +4,7 @@
 // holes out. Used by "fgcourse solve", the course tests and the tests that
 // play the whole game with the mouse.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,8 +48,32 @@ struct Solution {
 // caller's state and its random seed are left alone.
 Solution solveFrom(const GameState& start, const SolverOptions& opt = {});
 
+// The solver's choice of one next shot, for a player who then plays it with
+// his own errors. From a rest it tries coarse shots in every direction
+// (opt.angle_step, opt.speeds), then a finer grid round the best few: among
+// shots that hole out it takes the one with most holing neighbours, so a
+// slightly missed shot still drops; when none holes, the shot that leaves
+// the ball nearest the cup by the way round. Choices are remembered per
+// few-pixel spot, so a player coming back to a spot plays the same shot.
+class ShotPlanner {
+ public:
+  ShotPlanner(const GameState& hole, const SolverOptions& opt);
+  ~ShotPlanner();
+  ShotPlanner(const ShotPlanner&) = delete;
+  ShotPlanner& operator=(const ShotPlanner&) = delete;
+
+  PullShot choose(const GameState& at);
+  int64_t puttsTried() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
 // Convenience for tools: a fresh game state on hole `name` read from
 // `folder`, with the ball dropped in and settled, as a player first sees it.
-GameState settledHoleStart(const std::string& folder, const std::string& name, int32_t frame_skip = 1);
+// `seed` starts the game's random generator, which scatters the ball's start.
+GameState settledHoleStart(const std::string& folder, const std::string& name, int32_t frame_skip = 1,
+                           uint32_t seed = 0);
 
 }  // namespace fg

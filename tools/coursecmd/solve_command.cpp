@@ -1,17 +1,15 @@
 #include "solve_command.h"
 
 #include <cstdio>
-#include <filesystem>
 
+#include "hole_arg.h"
 #include "sim/solver.h"
 
 namespace fg {
 
 int solveCommand(const std::string& hole, const std::string& gameDir) {
-  std::string folder = gameDir;
-  if (folder.empty()) folder = std::filesystem::current_path().string();
-  if (folder.back() != '/') folder += '/';
-  GameState gs = settledHoleStart(folder, hole);
+  const HoleRef ref = findHole(hole, gameDir);
+  GameState gs = settledHoleStart(ref.folder, ref.name);
   Solution s = solveFrom(gs);
   for (const PullShot& shot : s.shots)
     std::printf("angle %d speed %.3f drag %d %d\n", shot.angle, shot.speed, shot.drag_x, shot.drag_y);
@@ -20,7 +18,12 @@ int solveCommand(const std::string& hole, const std::string& gameDir) {
                 static_cast<long long>(s.putts_tried));
     return 1;
   }
-  std::printf("solved in %d strokes (par %d, %lld putts tried)\n", s.strokes, gs.course_par,
+  // The strokes counted are the putts less any bonus stroke picked up.
+  const int putts = static_cast<int>(s.shots.size());
+  const int bonus = putts - s.strokes;
+  std::string made = std::to_string(putts) + (putts == 1 ? " putt" : " putts");
+  if (bonus > 0) made += " less " + std::to_string(bonus) + (bonus == 1 ? " bonus stroke" : " bonus strokes");
+  std::printf("solved in %d strokes (%s; par %d, %lld putts tried)\n", s.strokes, made.c_str(), gs.course_par,
               static_cast<long long>(s.putts_tried));
   return 0;
 }

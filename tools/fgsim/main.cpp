@@ -4,8 +4,11 @@
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "scenario.h"
+#include "play_command.h"
 #include "solve_command.h"
 
 namespace {
@@ -13,7 +16,12 @@ namespace {
 constexpr const char* kUsage =
     "usage: fgsim run SCENARIO.json\n"
     "       fgsim solve HOLE [GAME_DIR]   shortest pull-putt round of a hole, one shot a line\n"
+    "       fgsim play HOLE [HOLE...] [--skill casual|good|expert] [--rounds N] [--seed N]\n"
+    "                                     strokes people of each skill take (player model)\n"
     "       fgsim --help\n"
+    "\n"
+    "A HOLE is a name looked for beside fgsim (or in GAME_DIR) or a path to\n"
+    "its .hole file.\n"
     "\n"
     "Runs the ball simulation of a hole and prints one JSON object per line:\n"
     "  init     the state after the hole start and the scenario's overrides\n"
@@ -39,6 +47,15 @@ int main(int argc, char** argv) {
     std::string dir = argc == 4 ? argv[3] : std::filesystem::canonical("/proc/self/exe").parent_path().string();
     try {
       return fg::solveCommand(argv[2], dir);
+    } catch (const std::exception& e) {
+      std::cerr << "fgsim: " << e.what() << '\n';
+      return 1;
+    }
+  }
+  if (argc >= 3 && std::strcmp(argv[1], "play") == 0) {
+    try {
+      return fg::playCommand(std::vector<std::string>(argv + 2, argv + argc),
+                             std::filesystem::canonical("/proc/self/exe").parent_path().string());
     } catch (const std::exception& e) {
       std::cerr << "fgsim: " << e.what() << '\n';
       return 1;
