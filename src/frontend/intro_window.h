@@ -34,7 +34,9 @@ class Tintro : public Window {
   int playerTop() const { return top_; }
 
   static constexpr uint32_t kPauseMs = 1500;
-  static constexpr int kParkX = 640, kParkY = 480;
+  // The pointer waits in the screen's bottom-right corner: the last pixel
+  // inside the 640×480 window, so a click there still reaches the intro.
+  static constexpr int kParkX = 639, kParkY = 479;
 
  private:
   void FormShow();

@@ -35,6 +35,7 @@ struct LaunchpadControls {
   int32_t frameskip = 75;             // "Computer Speed" bar position, 25 … 100
   bool skipintro = false;
   bool bgsounds = true;               // "Background Sounds"
+  bool sharp_pixels = false;          // "Sharp Pixels": scale the picture by whole numbers only
   // Skin list: entry 0 is "[default interface]", then the skin folders.
   std::vector<std::string> skins{"[default interface]"};
   std::vector<bool> skin_selected{false};

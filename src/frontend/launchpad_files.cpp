@@ -67,14 +67,16 @@ std::vector<std::string> listTextureFiles(const std::string& dir) {
 
 std::string TextureCycle::first() {
   auto files = listTextureFiles(dir_);
-  return files.empty() ? std::string() : files.front();
+  at_ = files.empty() ? std::string() : files.front();
+  return at_;
 }
 
-std::string TextureCycle::next(const std::string& current) {
+std::string TextureCycle::next() {
   auto files = listTextureFiles(dir_);
-  if (files.empty()) return {};
-  auto it = std::upper_bound(files.begin(), files.end(), current, nameLessIgnoringCase);
-  return it == files.end() ? files.front() : *it;
+  if (files.empty()) return at_ = {};
+  auto it = std::upper_bound(files.begin(), files.end(), at_, nameLessIgnoringCase);
+  at_ = it == files.end() ? files.front() : *it;
+  return at_;
 }
 
 Picture defaultBallTexture() {

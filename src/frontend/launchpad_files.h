@@ -25,17 +25,21 @@ bool nameLessIgnoringCase(const std::string& a, const std::string& b);
 
 // "Next" on the ball texture: the textures in name order, wrapping around.
 // The folder is read again at each step, so files added meanwhile show up.
+// The cycle keeps its own place, so a file that cannot be loaded is stepped
+// over by the next step instead of being found again.
 class TextureCycle {
  public:
   explicit TextureCycle(std::string dir) : dir_(std::move(dir)) {}
-  // The first texture's file name, or empty when there is none.
+  // Starts again: the first texture's file name, or empty when there is none.
   std::string first();
-  // The texture after `current` (or the first after the last); empty when none.
-  std::string next(const std::string& current);
+  // The texture after the last one given (or the first after the last);
+  // empty when there is none.
+  std::string next();
   std::string pathOf(const std::string& file) const { return dir_ + file; }
 
  private:
   std::string dir_;  // with a trailing separator
+  std::string at_;   // the file the cycle last gave
 };
 
 // The 16×16 ball texture the launch window starts with.

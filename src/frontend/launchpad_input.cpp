@@ -1,85 +1,74 @@
 // The launch window's controls under the pointer and the keyboard: which
 // control a press lands on, what it does, and typing into the name field.
+// What a control does is read from its row in the control table.
 #include <algorithm>
 
 #include "frontend/launchpad_window.h"
+#include "frontend/text_encoding.h"
 
 namespace fg {
-
-namespace {
-
-bool isClickingControl(ControlKind k, ControlId id) {
-  // The handler shared by the boxes, the list and two buttons: a click sound
-  // as soon as the button goes down.
-  return k == ControlKind::Radio || k == ControlKind::CheckBox || k == ControlKind::List ||
-         id == ControlId::quit || id == ControlId::launch;
-}
-
-LaunchTab tabOf(ControlId id) {
-  switch (id) {
-    case ControlId::tab_game: return LaunchTab::Game;
-    case ControlId::tab_training: return LaunchTab::Training;
-    case ControlId::tab_setup: return LaunchTab::Setup;
-    case ControlId::tab_exit: return LaunchTab::Exit;
-    default: return LaunchTab::None;
-  }
-}
-
-}  // namespace
 
 void Tlaunchpad::pressControl(ControlId id, int row) {
   const Control& c = controlOf(id);
   nameFocus_ = id == ControlId::name;
-  if (isClickingControl(c.kind, id)) skinMouseDown();
-  if (id == ControlId::skin && row >= 0 && static_cast<size_t>(row) < controls.skins.size()) {
+  if (c.clicksOnPress) skinMouseDown();
+  if (c.rowSelected && row >= 0 && static_cast<size_t>(row) < (controls.*c.rows).size()) {
     // A single-choice list: the new row is the only one selected.
-    std::fill(controls.skin_selected.begin(), controls.skin_selected.end(), false);
-    controls.skin_selected[static_cast<size_t>(row)] = true;
-  }
-}
-
-void Tlaunchpad::checkRadio(ControlId id) {
-  auto& c = controls;
-  switch (id) {
-    case ControlId::pullputt: c.pullputt = true; c.pushputt = false; break;
-    case ControlId::pushputt: c.pushputt = true; c.pullputt = false; break;
-    case ControlId::screen640: c.screen640 = true; c.screen800 = c.screen1024 = false; break;
-    case ControlId::screen800: c.screen800 = true; c.screen640 = c.screen1024 = false; break;
-    case ControlId::screen1024: c.screen1024 = true; c.screen640 = c.screen800 = false; break;
-    case ControlId::soundoff: c.soundoff = true; c.sound8bit = c.sound16bit = false; break;
-    case ControlId::sound8: c.sound8bit = true; c.soundoff = c.sound16bit = false; break;
-    case ControlId::sound16: c.sound16bit = true; c.soundoff = c.sound8bit = false; break;
-    default: break;
+    std::vector<bool>& selected = controls.*c.rowSelected;
+    selected.assign((controls.*c.rows).size(), false);
+    selected[static_cast<size_t>(row)] = true;
   }
 }
 
 void Tlaunchpad::activateControl(ControlId id) {
-  LaunchTab tab = tabOf(id);
-  if (tab != LaunchTab::None) {
-    if (tab != controls.menutab) menutabTabChanged(tab);
+  const Control& c = controlOf(id);
+  if (c.kind == ControlKind::Tab) {
+    if (c.tab != controls.menutab) menutabTabChanged(c.tab);
     return;
   }
-  switch (id) {
-    case ControlId::fastwrite: controls.fastwrites = !controls.fastwrites; break;
-    case ControlId::skipintro: controls.skipintro = !controls.skipintro; break;
-    case ControlId::bgsounds: controls.bgsounds = !controls.bgsounds; break;
-    case ControlId::tex_inc: tex_incClick(); break;
-    case ControlId::fskip_inc: fskip_incClick(); break;
-    case ControlId::fskip_dec: fskip_decClick(); break;
-    case ControlId::launch: launchClick(); break;
-    case ControlId::quit: quitClick(); break;
-    default: checkRadio(id); break;
-  }
+  if (c.checked && c.kind == ControlKind::CheckBox) controls.*c.checked = !(controls.*c.checked);
+  if (c.kind == ControlKind::Radio) setRadio(controls, c.id, true);
+  if (c.onClick) (this->*c.onClick)();
+}
+
+void Tlaunchpad::setControlValue(ControlId id, int32_t value) {
+  const Control& c = controlOf(id);
+  if (!c.level) return;
+  controls.*c.level = std::clamp(value, c.minimum, c.maximum);
+  if (c.onClick) (this->*c.onClick)();
 }
 
 void Tlaunchpad::setPlayerName(const std::string& text) {
-  // The HUD draws the name with its bitmap font: printable ASCII only, and
-  // short enough to fit the panel.
-  std::string clean;
-  for (char ch : text) {
-    if (ch >= 0x20 && ch < 0x7F && clean.size() < kMaxNameLength) clean += ch;
+  // The HUD draws the name with its bitmap font: the typed text in the
+  // game's 8-bit encoding, what that font can draw, short enough to fit.
+  controls.name = hudFontText(utf8ToCp1252(text), kMaxNameLength);
+}
+
+void Tlaunchpad::uiInput(const UiInput& in) { actions_.push_back(in); }
+
+void Tlaunchpad::runAction(const UiInput& a) {
+  const auto& table = launchpadControlTable();
+  auto found = std::find_if(table.begin(), table.end(), [&](const Control& c) { return static_cast<int>(c.id) == a.id; });
+  if (found == table.end()) return;
+  const Control& c = *found;
+  // Drawn controls act only while their panel shows them.
+  if (!controlVisible(c, controls)) return;
+  switch (a.what) {
+    case UiInput::What::Press:
+      if (a.button == MouseButton::Left) {
+        pressControl(c.id, a.row);
+      } else if (c.clicksOnPress) {
+        // Any button clicks on the boxes, the list and two buttons; only the
+        // left one acts.
+        skinMouseDown();
+      }
+      break;
+    case UiInput::What::Click: activateControl(c.id); break;
+    case UiInput::What::Value: setControlValue(c.id, a.value); break;
+    case UiInput::What::Text:
+      if (c.text) setPlayerName(a.text);
+      break;
   }
-  controls.name = clean;
 }
 
 void Tlaunchpad::onMouseDown(MouseButton b, ShiftState, int x, int y) {
@@ -88,7 +77,7 @@ void Tlaunchpad::onMouseDown(MouseButton b, ShiftState, int x, int y) {
   const Control* c = hitTest(x, y, controls);
   if (b != MouseButton::Left) {
     // Any button clicks on the boxes and the list; only the left one acts.
-    if (c && isClickingControl(c->kind, c->id)) skinMouseDown();
+    if (c && c->clicksOnPress) skinMouseDown();
     return;
   }
   if (!c) {
@@ -97,6 +86,10 @@ void Tlaunchpad::onMouseDown(MouseButton b, ShiftState, int x, int y) {
   }
   int row = -1;
   if (c->kind == ControlKind::List) row = (y - c->rect.top) / kListRowHeight;
+  if (c->kind == ControlKind::Slider && c->rect.width() > 1) {
+    int32_t span = c->maximum - c->minimum;
+    setControlValue(c->id, c->minimum + span * (x - c->rect.left) / (c->rect.width() - 1));
+  }
   pressed_ = c->id;
   havePressed_ = true;
   pressControl(c->id, row);
@@ -110,7 +103,8 @@ void Tlaunchpad::onMouseUp(MouseButton b, ShiftState, int x, int y) {
 }
 
 void Tlaunchpad::onTextInput(const std::string& text) {
-  if (nameFocus_ && controls.name_visible && controls.start_visible) setPlayerName(controls.name + text);
+  if (nameFocus_ && controls.name_visible && controls.start_visible)
+    setPlayerName(cp1252ToUtf8(controls.name) + text);
 }
 
 void Tlaunchpad::onKeyDown(int key, ShiftState) {

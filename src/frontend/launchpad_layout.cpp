@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "frontend/launchpad_window.h"
+
 namespace fg {
 
 namespace {
@@ -13,51 +15,129 @@ Rect box(int x, int y, int w, int h) { return Rect{x, y, x + w, y + h}; }
 constexpr int kPanelX = 15, kPanelY = 27;
 Rect inPanel(int x, int y, int w, int h) { return box(kPanelX + x, kPanelY + y, w, h); }
 
+using I = ControlId;
+using K = ControlKind;
+using P = Panel;
+using L = LaunchpadControls;
+using Handler = void (Tlaunchpad::*)();
+
+Control plain(I id, const char* name, K kind, P panel, Rect r, std::string caption = {}) {
+  return Control{.id = id, .name = name, .kind = kind, .panel = panel, .rect = r, .caption = std::move(caption), .hint = {}};
+}
+
+Control label(I id, const char* name, P panel, Rect r, std::string caption, std::string L::*text = nullptr) {
+  Control c = plain(id, name, K::Label, panel, r, std::move(caption));
+  c.text = text;
+  return c;
+}
+
+Control tab(I id, Rect r, std::string caption, LaunchTab which) {
+  Control c = plain(id, "menutab", K::Tab, P::Window, r, std::move(caption));
+  c.tab = which;
+  return c;
+}
+
+Control button(I id, const char* name, K kind, P panel, Rect r, std::string caption, Handler onClick,
+               bool clicksOnPress = false) {
+  Control c = plain(id, name, kind, panel, r, std::move(caption));
+  c.onClick = onClick;
+  c.clicksOnPress = clicksOnPress;
+  return c;
+}
+
+Control radio(I id, const char* name, P panel, Rect r, std::string caption, bool L::*checked, int group) {
+  Control c = plain(id, name, K::Radio, panel, r, std::move(caption));
+  c.checked = checked;
+  c.group = group;
+  c.clicksOnPress = true;
+  return c;
+}
+
+Control checkBox(I id, const char* name, P panel, Rect r, std::string caption, bool L::*checked,
+                 std::string hint = {}, Handler onClick = nullptr) {
+  Control c = plain(id, name, K::CheckBox, panel, r, std::move(caption));
+  c.checked = checked;
+  c.hint = std::move(hint);
+  c.onClick = onClick;
+  c.clicksOnPress = true;
+  return c;
+}
+
+Control levelBar(I id, const char* name, P panel, Rect r, int32_t L::*level, int32_t lo, int32_t hi, int32_t step) {
+  Control c = plain(id, name, K::LevelBar, panel, r);
+  c.level = level;
+  c.minimum = lo;
+  c.maximum = hi;
+  c.step = step;
+  return c;
+}
+
+Control list(I id, const char* name, P panel, Rect r, std::vector<std::string> L::*rows,
+             std::vector<bool> L::*selected) {
+  Control c = plain(id, name, K::List, panel, r);
+  c.rows = rows;
+  c.rowSelected = selected;
+  c.clicksOnPress = true;
+  return c;
+}
+
+Control textField(I id, const char* name, P panel, Rect r, std::string L::*text) {
+  Control c = plain(id, name, K::TextField, panel, r);
+  c.text = text;
+  return c;
+}
+
+// Radio groups.
+enum : int { kPuttGroup = 1, kScreenGroup, kSoundGroup };
+
 std::vector<Control> buildTable() {
-  using K = ControlKind;
-  using P = Panel;
-  using I = ControlId;
+  using T = Tlaunchpad;
   return {
-      {I::hor_logo, "hor_logo", K::Picture, P::Window, box(0, 0, 640, 480), "", ""},
-      {I::menutab, "menutab", K::TabStrip, P::Window, box(8, 25, 401, 206), "", ""},
+      plain(I::hor_logo, "hor_logo", K::Picture, P::Window, box(0, 0, 640, 480)),
+      plain(I::menutab, "menutab", K::TabStrip, P::Window, box(8, 25, 401, 206)),
       // Tabs along the bottom edge of the strip.
-      {I::tab_game, "menutab", K::Tab, P::Window, box(10, 211, 46, 20), "Game", ""},
-      {I::tab_training, "menutab", K::Tab, P::Window, box(56, 211, 72, 20), "Training", ""},
-      {I::tab_setup, "menutab", K::Tab, P::Window, box(128, 211, 52, 20), "Setup", ""},
-      {I::tab_exit, "menutab", K::Tab, P::Window, box(180, 211, 46, 20), "Exit", ""},
+      tab(I::tab_game, box(10, 211, 46, 20), "Game", LaunchTab::Game),
+      tab(I::tab_training, box(56, 211, 72, 20), "Training", LaunchTab::Training),
+      tab(I::tab_setup, box(128, 211, 52, 20), "Setup", LaunchTab::Setup),
+      tab(I::tab_exit, box(180, 211, 46, 20), "Exit", LaunchTab::Exit),
 
-      {I::start, "start", K::Panel, P::Start, inPanel(0, 0, 386, 182), "", ""},
-      {I::player_box, "playerbox", K::GroupBox, P::Start, inPanel(4, 4, 240, 118), "Player", ""},
-      {I::name_label, "Label1", K::Label, P::Start, inPanel(56, 33, 40, 14), "Name", ""},
-      {I::name, "name", K::TextField, P::Start, inPanel(97, 31, 130, 17), "", ""},
-      {I::balltexture, "balltexture", K::Picture, P::Start, inPanel(64, 55, 32, 32), "", ""},
-      {I::tex_inc, "tex_inc", K::Button, P::Start, inPanel(110, 63, 48, 18), "Next", ""},
-      {I::pullputt, "pullputt", K::Radio, P::Start, inPanel(24, 98, 90, 15), "Pull Putt", ""},
-      {I::pushputt, "pushputt", K::Radio, P::Start, inPanel(120, 98, 90, 15), "Push Putt", ""},
-      {I::launch, "launch", K::Button, P::Start, inPanel(256, 72, 100, 24), "Start Game", ""},
-      {I::Label3, "Label3", K::Label, P::Start, inPanel(64, 144, 300, 14), "", ""},
+      plain(I::start, "start", K::Panel, P::Start, inPanel(0, 0, 386, 182)),
+      plain(I::player_box, "playerbox", K::GroupBox, P::Start, inPanel(4, 4, 240, 118), "Player"),
+      label(I::name_label, "Label1", P::Start, inPanel(56, 33, 40, 14), "Name"),
+      textField(I::name, "name", P::Start, inPanel(97, 31, 130, 17), &L::name),
+      plain(I::balltexture, "balltexture", K::Picture, P::Start, inPanel(64, 55, 32, 32)),
+      button(I::tex_inc, "tex_inc", K::Button, P::Start, inPanel(110, 63, 48, 18), "Next", &T::tex_incClick),
+      radio(I::pullputt, "pullputt", P::Start, inPanel(24, 98, 90, 15), "Pull Putt", &L::pullputt, kPuttGroup),
+      radio(I::pushputt, "pushputt", P::Start, inPanel(120, 98, 90, 15), "Push Putt", &L::pushputt, kPuttGroup),
+      button(I::launch, "launch", K::Button, P::Start, inPanel(256, 72, 100, 24), "Start Game", &T::launchClick, true),
+      label(I::Label3, "Label3", P::Start, inPanel(64, 144, 300, 14), "", &L::label3),
 
-      {I::setup, "setup", K::Panel, P::Setup, inPanel(0, 0, 386, 182), "", ""},
-      {I::resolution_box, "resbox", K::GroupBox, P::Setup, inPanel(4, 2, 148, 80), "Resolution", ""},
-      {I::screen640, "screen640", K::Radio, P::Setup, inPanel(12, 16, 120, 15), "640x480x16", ""},
-      {I::screen800, "screen800", K::Radio, P::Setup, inPanel(12, 31, 120, 15), "800x600x16", ""},
-      {I::screen1024, "screen1024", K::Radio, P::Setup, inPanel(12, 46, 120, 15), "1024x768x16", ""},
-      {I::fastwrite, "fastwrite", K::CheckBox, P::Setup, inPanel(12, 62, 120, 15), "Fast Writes",
-       "Requires a video card\r\ncapable of 2D hardware\r\nacceleration"},
-      {I::sound_box, "soundbox", K::GroupBox, P::Setup, inPanel(160, 2, 100, 64), "Sound", ""},
-      {I::soundoff, "soundoff", K::Radio, P::Setup, inPanel(168, 16, 80, 15), "Off", ""},
-      {I::sound8, "sound8", K::Radio, P::Setup, inPanel(168, 31, 80, 15), "8-bit", ""},
-      {I::sound16, "sound16", K::Radio, P::Setup, inPanel(168, 46, 80, 15), "16-bit", ""},
-      {I::speed_box, "speedbox", K::GroupBox, P::Setup, inPanel(4, 86, 200, 44), "Computer Speed", ""},
-      {I::fskip_dec, "fskip_dec", K::Button, P::Setup, inPanel(10, 104, 20, 18), "<", ""},
-      {I::frameskip, "frameskip", K::LevelBar, P::Setup, inPanel(34, 106, 136, 14), "", ""},
-      {I::fskip_inc, "fskip_inc", K::Button, P::Setup, inPanel(174, 104, 20, 18), ">", ""},
-      {I::skipintro, "skipintro", K::CheckBox, P::Setup, inPanel(8, 136, 150, 15), "Skip Intro", ""},
-      {I::bgsounds, "bgsounds", K::CheckBox, P::Setup, inPanel(8, 152, 150, 15), "Background Sounds", ""},
-      {I::skin_label, "Label2", K::Label, P::Setup, inPanel(224, 98, 150, 14), "Select Skin", ""},
-      {I::skin, "skin", K::List, P::Setup, inPanel(224, 112, 152, 68), "", ""},
+      plain(I::setup, "setup", K::Panel, P::Setup, inPanel(0, 0, 386, 182)),
+      plain(I::resolution_box, "resbox", K::GroupBox, P::Setup, inPanel(4, 2, 148, 80), "Resolution"),
+      radio(I::screen640, "screen640", P::Setup, inPanel(12, 16, 120, 15), "640x480x16", &L::screen640, kScreenGroup),
+      radio(I::screen800, "screen800", P::Setup, inPanel(12, 31, 120, 15), "800x600x16", &L::screen800, kScreenGroup),
+      radio(I::screen1024, "screen1024", P::Setup, inPanel(12, 46, 120, 15), "1024x768x16", &L::screen1024,
+            kScreenGroup),
+      checkBox(I::fastwrite, "fastwrite", P::Setup, inPanel(12, 62, 120, 15), "Fast Writes", &L::fastwrites,
+               "Requires a video card\r\ncapable of 2D hardware\r\nacceleration"),
+      plain(I::sound_box, "soundbox", K::GroupBox, P::Setup, inPanel(160, 2, 100, 64), "Sound"),
+      radio(I::soundoff, "soundoff", P::Setup, inPanel(168, 16, 80, 15), "Off", &L::soundoff, kSoundGroup),
+      radio(I::sound8, "sound8", P::Setup, inPanel(168, 31, 80, 15), "8-bit", &L::sound8bit, kSoundGroup),
+      radio(I::sound16, "sound16", P::Setup, inPanel(168, 46, 80, 15), "16-bit", &L::sound16bit, kSoundGroup),
+      plain(I::speed_box, "speedbox", K::GroupBox, P::Setup, inPanel(4, 86, 200, 44), "Computer Speed"),
+      button(I::fskip_dec, "fskip_dec", K::ArrowButton, P::Setup, inPanel(10, 104, 20, 18), "<", &T::fskip_decClick),
+      levelBar(I::frameskip, "frameskip", P::Setup, inPanel(34, 106, 136, 14), &L::frameskip, kFrameSkipMin,
+               kFrameSkipMax, kFrameSkipStep),
+      button(I::fskip_inc, "fskip_inc", K::ArrowButton, P::Setup, inPanel(174, 104, 20, 18), ">", &T::fskip_incClick),
+      checkBox(I::skipintro, "skipintro", P::Setup, inPanel(8, 136, 150, 15), "Skip Intro", &L::skipintro),
+      checkBox(I::bgsounds, "bgsounds", P::Setup, inPanel(8, 152, 150, 15), "Background Sounds", &L::bgsounds),
+      checkBox(I::sharppixels, "sharppixels", P::Setup, inPanel(8, 168, 150, 14), "Sharp Pixels", &L::sharp_pixels,
+               "Scale the picture by whole numbers only", &T::sharppixelsClick),
+      label(I::skin_label, "Label2", P::Setup, inPanel(224, 98, 150, 14), "Select Skin"),
+      list(I::skin, "skin", P::Setup, inPanel(224, 112, 152, 68), &L::skins, &L::skin_selected),
 
-      {I::quit, "quit", K::Button, P::Quit, box(104, 106, 210, 26), "Click Here to Confirm Exit", ""},
+      button(I::quit, "quit", K::Button, P::Quit, box(104, 106, 210, 26), "Click Here to Confirm Exit", &T::quitClick,
+             true),
   };
 }
 
@@ -66,6 +146,8 @@ bool takesMouse(ControlKind k) {
     case ControlKind::Tab:
     case ControlKind::TextField:
     case ControlKind::Button:
+    case ControlKind::ArrowButton:
+    case ControlKind::Slider:
     case ControlKind::Radio:
     case ControlKind::CheckBox:
     case ControlKind::List:
@@ -85,6 +167,16 @@ const std::vector<Control>& launchpadControlTable() {
 const Control& controlOf(ControlId id) {
   const auto& t = launchpadControlTable();
   return *std::find_if(t.begin(), t.end(), [id](const Control& c) { return c.id == id; });
+}
+
+void setRadio(LaunchpadControls& s, ControlId id, bool on) {
+  const Control& c = controlOf(id);
+  if (c.kind != ControlKind::Radio || !c.checked) return;
+  if (on) {
+    for (const Control& other : launchpadControlTable())
+      if (other.kind == ControlKind::Radio && other.group == c.group && other.checked) s.*other.checked = false;
+  }
+  s.*c.checked = on;
 }
 
 bool controlVisible(const Control& c, const LaunchpadControls& s) {

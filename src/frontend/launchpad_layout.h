@@ -1,17 +1,23 @@
 #pragma once
 // The launch window's control table: every control with its kind, its place
-// in 640×480 back-buffer pixels, its caption and the panel it sits on. Both
-// the core's hit-testing and the platform's drawing of the controls use it.
+// in 640×480 back-buffer pixels, its caption, the panel it sits on and the
+// piece of `LaunchpadControls` it shows and changes. The core's hit-testing,
+// the description handed to the platform for drawing and the actions all
+// read it, so a new control is one new row (plus its handler, if it has one).
 #include <string>
 #include <vector>
 
 #include "frontend/launchpad_controls.h"
 #include "media/rect.h"
+#include "platform/ui_layer.h"
 
 namespace fg {
 
+class Tlaunchpad;
+
 enum class ControlKind : uint8_t {
-  Picture, TabStrip, Tab, Panel, GroupBox, TextField, Button, Radio, CheckBox, LevelBar, Label, List,
+  Picture, TabStrip, Tab, Panel, GroupBox, TextField, Button, ArrowButton, Radio, CheckBox, LevelBar, Slider,
+  Label, List,
 };
 
 // Which panel shows a control; Window controls are always there.
@@ -22,7 +28,7 @@ enum class ControlId : uint8_t {
   start, player_box, name_label, name, balltexture, tex_inc, pullputt, pushputt, launch, Label3,
   setup, resolution_box, screen640, screen800, screen1024, fastwrite,
   sound_box, soundoff, sound8, sound16,
-  speed_box, fskip_dec, frameskip, fskip_inc, skipintro, bgsounds, skin_label, skin,
+  speed_box, fskip_dec, frameskip, fskip_inc, skipintro, bgsounds, sharppixels, skin_label, skin,
   quit,
 };
 
@@ -34,13 +40,30 @@ struct Control {
   Rect rect;          // back-buffer pixels, right/bottom exclusive
   std::string caption;
   std::string hint;
+  // The state the control shows and changes; null where it has none.
+  bool LaunchpadControls::*checked = nullptr;                     // Radio, CheckBox
+  int group = 0;                                                  // Radio: checking one unchecks its group
+  int32_t LaunchpadControls::*level = nullptr;                    // LevelBar, Slider
+  int32_t minimum = 0, maximum = 0, step = 1;                     // LevelBar, Slider
+  std::string LaunchpadControls::*text = nullptr;                 // Label with changing text, TextField
+  std::vector<std::string> LaunchpadControls::*rows = nullptr;    // List
+  std::vector<bool> LaunchpadControls::*rowSelected = nullptr;    // List
+  LaunchTab tab = LaunchTab::None;                                // Tab
+  // Button: its click handler. Slider: called after a move. CheckBox and
+  // Radio: called after the state changed.
+  void (Tlaunchpad::*onClick)() = nullptr;
+  // A mouse button going down on it plays the click sound (any button).
+  bool clicksOnPress = false;
 };
 
 // Row height of the skin list, in pixels.
-constexpr int kListRowHeight = 13;
+constexpr int kListRowHeight = kUiListRowHeight;
 
 const std::vector<Control>& launchpadControlTable();
 const Control& controlOf(ControlId id);
+// Checks (`on`) or unchecks a radio button as the control does: checking one
+// unchecks the others of its group.
+void setRadio(LaunchpadControls& state, ControlId id, bool on);
 // Whether the control is shown with the controls' current state.
 bool controlVisible(const Control& c, const LaunchpadControls& state);
 // The topmost visible control under (x, y) that takes the mouse, or null.

@@ -2,20 +2,9 @@
 
 #include <algorithm>
 
+#include "frontend/launchpad_layout.h"
+
 namespace fg {
-
-namespace {
-
-// A radio group keeps exactly one button checked whatever the stored values say.
-void settleResolution(LaunchpadControls& c) {
-  if (c.screen1024) {
-    c.screen640 = c.screen800 = false;
-  } else if (c.screen800) {
-    c.screen640 = false;
-  }
-}
-
-}  // namespace
 
 void readSettings(RegistryStore& store, LaunchpadControls& c) {
   store.open();
@@ -24,20 +13,21 @@ void readSettings(RegistryStore& store, LaunchpadControls& c) {
   if (!runOnce) return;
   store.open();
   c.skipintro = store.readBoolean("SkipIntro");
-  c.pushputt = store.readBoolean("PushPutt");
-  c.pullputt = store.readBoolean("PullPutt");
-  // The pair is one radio group: with both or neither stored, pull putt wins
-  // (it is what the game uses when push putt is not checked).
-  if (c.pullputt == c.pushputt) {
-    c.pullputt = true;
-    c.pushputt = false;
-  }
-  c.screen640 = store.readBoolean("screen640");
-  c.screen800 = store.readBoolean("screen800");
-  c.screen1024 = store.readBoolean("screen1024");
-  settleResolution(c);
+  // Radio buttons take stored values as the controls do: checking one
+  // unchecks the rest of its group, so a read that fails half way still
+  // leaves one method checked.
+  setRadio(c, ControlId::pushputt, store.readBoolean("PushPutt"));
+  setRadio(c, ControlId::pullputt, store.readBoolean("PullPutt"));
+  // Neither stored: pull putt, which is what the game uses when push putt
+  // is not checked.
+  if (!c.pullputt && !c.pushputt) c.pullputt = true;
+  setRadio(c, ControlId::screen640, store.readBoolean("screen640"));
+  setRadio(c, ControlId::screen800, store.readBoolean("screen800"));
+  setRadio(c, ControlId::screen1024, store.readBoolean("screen1024"));
   c.bgsounds = store.readBoolean("bgsounds");
   c.frameskip = clampFrameSkip(store.readInteger("FrameSkip"));
+  // Not among the original settings: an absent value is the default (off).
+  c.sharp_pixels = store.readBoolean("SharpPixels");
   store.close();
 }
 
@@ -52,6 +42,7 @@ void writeSettings(RegistryStore& store, const LaunchpadControls& c) {
   store.writeBoolean("screen1024", c.screen1024);
   store.writeBoolean("bgsounds", c.bgsounds);
   store.writeInteger("FrameSkip", c.frameskip);
+  store.writeBoolean("SharpPixels", c.sharp_pixels);
   store.close();
 }
 

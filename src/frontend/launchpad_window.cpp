@@ -74,6 +74,7 @@ void Tlaunchpad::FormCreate() {
 
 void Tlaunchpad::show() {
   visible_ = true;
+  app_.platform().setSharpPixels(controls.sharp_pixels);
   DXinterface.Initialize();
   startPainting();
 }
@@ -171,11 +172,13 @@ void Tlaunchpad::fskip_decClick() {
 
 void Tlaunchpad::tex_incClick() {
   click();
-  std::string next = textures_.next(controls.texture_file);
+  std::string next = textures_.next();
   if (!next.empty()) loadTexture(next);
 }
 
 void Tlaunchpad::skinMouseDown() { click(); }
+
+void Tlaunchpad::sharppixelsClick() { app_.platform().setSharpPixels(controls.sharp_pixels); }
 
 void Tlaunchpad::loadTexture(const std::string& file) {
   // On a bad file the preview keeps what it showed; the error is reported.
@@ -197,8 +200,13 @@ void Tlaunchpad::playMusic() {
 
 void Tlaunchpad::startPainting() {
   if (idleId_) return;
+  // The launch window's controls are pointed at with the system's pointer.
+  app_.platform().showCursor(true);
   app_.platform().setUiLayer(this);
-  idleId_ = app_.addIdleHandler([this] { paint(); });
+  idleId_ = app_.addIdleHandler([this] { paint(); }, [this]() -> uint32_t {
+    uint32_t since = app_.platform().clock() - lastPaint_;
+    return !actions_.empty() || !painted_ || since >= kPaintIntervalMs ? 0 : kPaintIntervalMs - since;
+  });
 }
 
 void Tlaunchpad::stopPainting() {
@@ -209,15 +217,11 @@ void Tlaunchpad::stopPainting() {
 }
 
 void Tlaunchpad::runActions() {
-  std::vector<UiAction> due;
+  std::vector<UiInput> due;
   due.swap(actions_);
-  for (const UiAction& a : due) {
+  for (const UiInput& a : due) {
     try {
-      if (a.press) {
-        pressControl(a.id, a.row);
-      } else {
-        activateControl(a.id);
-      }
+      runAction(a);
     } catch (const std::exception& e) {
       app_.showError(e.what());
     }

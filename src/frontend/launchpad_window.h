@@ -57,23 +57,25 @@ class Tlaunchpad : public Window, public UiLayer {
   void fskip_decClick();
   void tex_incClick();
   void skinMouseDown();
+  // "Sharp Pixels" changed: the screen follows at once.
+  void sharppixelsClick();
 
   // What a pointer does to a control: pressing (the click sound of the
   // buttons, boxes and list) and releasing over it (the control's action).
   // `row` is the list row for the skin list.
   void pressControl(ControlId id, int row = -1);
   void activateControl(ControlId id);
-  void setPlayerName(const std::string& text);
-  // A pointer action from controls the platform draws. It runs at the
-  // window's next idle pass, never in the middle of the platform's drawing
-  // (a "Start Game" there would run the whole game inside one picture).
-  struct UiAction {
-    bool press = false;  // press: pressControl; otherwise activateControl
-    ControlId id = ControlId::hor_logo;
-    int row = -1;
-  };
-  void postAction(const UiAction& a) { actions_.push_back(a); }
+  // A slider or level bar moved to `value` (kept within its range).
+  void setControlValue(ControlId id, int32_t value);
+  void setPlayerName(const std::string& utf8);
   bool nameFocused() const { return nameFocus_; }
+
+  // UiLayer: the visible controls described for the platform to draw, and
+  // what the player did to them. That input runs at the window's next idle
+  // pass, never in the middle of the platform's drawing (a "Start Game" there
+  // would run the whole game inside one picture).
+  UiScene uiScene() const override;
+  void uiInput(const UiInput& input) override;
 
   // Window input (used when no platform draws the controls).
   void onMouseDown(MouseButton b, ShiftState s, int x, int y) override;
@@ -95,8 +97,8 @@ class Tlaunchpad : public Window, public UiLayer {
   void stopPainting();
   void paint();
   void loadTexture(const std::string& file);
-  void checkRadio(ControlId id);
   void runActions();
+  void runAction(const UiInput& a);
   Picture logoPicture() const;
 
   Application& app_;
@@ -112,7 +114,7 @@ class Tlaunchpad : public Window, public UiLayer {
   int idleId_ = 0;
   int clicks_ = 0;
   int musicStarts_ = 0;
-  std::vector<UiAction> actions_;
+  std::vector<UiInput> actions_;
   static constexpr uint32_t kPaintIntervalMs = 15;
   bool painted_ = false;
   uint32_t lastPaint_ = 0;

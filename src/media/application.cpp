@@ -1,12 +1,15 @@
 #include "media/application.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace fg {
 
 namespace {
 constexpr int kDoubleClickSlop = 4;  // pixels a second press may be off the first
+// The rest between idle passes when no handler says when it has work.
+constexpr uint32_t kRestMs = 1;
 }
 
 Application::Application(Platform& platform) : platform_(platform) {
@@ -38,7 +41,10 @@ void Application::idle() {
       showError(err.what());
     }
   }
-  platform_.idlePass();
+  // The platform may rest until the first handler has work again.
+  uint32_t quiet = idle_.empty() ? kRestMs : UINT32_MAX;
+  for (const Idle& i : idle_) quiet = std::min(quiet, i.dueIn ? i.dueIn() : kRestMs);
+  platform_.idleFor(quiet);
 }
 
 int Application::runModal(Window& w) {
@@ -62,8 +68,8 @@ void Application::runUntil(const std::function<bool()>& done) {
   }
 }
 
-int Application::addIdleHandler(std::function<void()> handler) {
-  idle_.push_back({nextId_, std::move(handler)});
+int Application::addIdleHandler(std::function<void()> handler, std::function<uint32_t()> dueIn) {
+  idle_.push_back({nextId_, std::move(handler), std::move(dueIn)});
   return nextId_++;
 }
 

@@ -37,8 +37,10 @@ class Application {
   bool terminated() const { return terminated_; }
   void terminate() { terminated_ = true; }
 
-  // Idle handlers (the frame timers). Returned id removes it again.
-  int addIdleHandler(std::function<void()> handler);
+  // Idle handlers (the frame timers). Returned id removes it again. `dueIn`
+  // tells how many milliseconds until the handler has work again, so the
+  // platform may rest that long; without it the loop rests only a moment.
+  int addIdleHandler(std::function<void()> handler, std::function<uint32_t()> dueIn = {});
   void removeIdleHandler(int id);
   // Activation listeners (frame timers pause while the application is inactive).
   int addActivationListener(std::function<void(bool)> listener);
@@ -64,7 +66,7 @@ class Application {
   int lastClickX_ = -1000, lastClickY_ = -1000;
   bool pendingDouble_ = false;
   bool haveClick_ = false;
-  struct Idle { int id; std::function<void()> fn; };
+  struct Idle { int id; std::function<void()> fn; std::function<uint32_t()> dueIn; };
   struct Listener { int id; std::function<void(bool)> fn; };
   std::vector<Idle> idle_;
   std::vector<Listener> listeners_;

@@ -34,7 +34,7 @@ void FrameTimer::hook() {
   uint32_t now = app_.platform().clock();
   lastTick_ = now;
   windowStart_ = now;
-  idleId_ = app_.addIdleHandler([this] { idlePass(); });
+  idleId_ = app_.addIdleHandler([this] { idlePass(); }, [this] { return dueIn(); });
 }
 
 void FrameTimer::unhook() {
@@ -49,6 +49,12 @@ void FrameTimer::activationChanged(bool active) {
     hook();
   else
     unhook();
+}
+
+uint32_t FrameTimer::dueIn() {
+  uint32_t since = app_.platform().clock() - lastTick_;
+  auto interval = static_cast<uint32_t>(interval_);
+  return since < interval ? interval - since : 0;
 }
 
 void FrameTimer::idlePass() {

@@ -29,6 +29,8 @@ class FrameTimer {
 
   // One idle pass; public so tests can drive the timer against a fake clock.
   void idlePass();
+  // Milliseconds until the next tick is due; 0 when it is due now.
+  uint32_t dueIn();
 
  private:
   void hook();

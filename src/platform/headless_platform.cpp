@@ -125,7 +125,7 @@ void HeadlessPlatform::closeDisplay() { displayOpen_ = false; }
 void HeadlessPlatform::present(const Surface& back) {
   ++frames_;
   if (ui_ && !uiPainter_) uiPainter_ = std::make_unique<HeadlessUi>();
-  if (!ui_ || !uiPainter_->compose(ui_, back, last_)) last_ = back;
+  if (!ui_ || !uiPainter_->compose(*ui_, back, last_)) last_ = back;
   releaseDue();  // a shot asked for this frame is taken of this very picture
   for (const std::string& name : pendingShots_) writeShot(name);
   pendingShots_.clear();

@@ -4,8 +4,7 @@
 
 #include <cfloat>
 
-#include "frontend/launchpad_window.h"
-#include "platform/imgui_launchpad_controls.h"
+#include "platform/imgui_controls.h"
 #include "platform/imgui_soft_render.h"
 
 namespace fg {
@@ -30,6 +29,8 @@ class ContextSwitch {
 
 }  // namespace
 
+HeadlessUi::HeadlessUi() : controls_(std::make_unique<ImGuiControls>()) {}
+
 HeadlessUi::~HeadlessUi() {
   if (context_) ImGui::DestroyContext(context_);
 }
@@ -40,17 +41,17 @@ void HeadlessUi::makeContext() {
   ImGuiIO& io = ImGui::GetIO();
   io.IniFilename = nullptr;  // nothing written beside the game
   io.LogFilename = nullptr;
-  applyLaunchpadStyle();
+  applyControlStyle();
   // The picture is the back buffer itself, never scaled: font at scale 1.
-  loadLaunchpadFont(launchpadFontScale(1.0f));
+  loadControlFont(controlFontScale(1.0f));
   unsigned char* pixels = nullptr;
   io.Fonts->GetTexDataAsRGBA32(&pixels, &atlasW_, &atlasH_);
   atlas_ = pixels;
 }
 
-bool HeadlessUi::compose(UiLayer* layer, const Surface& back, Surface& out) {
-  auto* pad = dynamic_cast<Tlaunchpad*>(layer);
-  if (!pad || back.empty()) return false;
+bool HeadlessUi::compose(const UiLayer& layer, const Surface& back, Surface& out) {
+  UiScene scene = layer.uiScene();
+  if (scene.controls.empty() || back.empty()) return false;
   if (!context_) makeContext();
   ContextSwitch use(context_);
   ImGuiIO& io = ImGui::GetIO();
@@ -59,7 +60,8 @@ bool HeadlessUi::compose(UiLayer* layer, const Surface& back, Surface& out) {
   io.DeltaTime = kFrameSeconds;
   io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
   ImGui::NewFrame();
-  buildLaunchpadControls(*pad, back.width, back.height);
+  std::vector<UiInput> none;  // no pointer here: scripted clicks go to the window itself
+  controls_->build(scene, back.width, back.height, none);
   ImGui::Render();
   out = back;
   SoftTexture atlas;

@@ -12,20 +12,23 @@ struct ImGuiContext;
 
 namespace fg {
 
+class ImGuiControls;
+
 class HeadlessUi {
  public:
-  HeadlessUi() = default;
+  HeadlessUi();
   ~HeadlessUi();
   HeadlessUi(const HeadlessUi&) = delete;
   HeadlessUi& operator=(const HeadlessUi&) = delete;
 
   // `out` becomes `back` with the controls of `layer` drawn over it. False,
   // and `out` untouched, when the layer draws no controls.
-  bool compose(UiLayer* layer, const Surface& back, Surface& out);
+  bool compose(const UiLayer& layer, const Surface& back, Surface& out);
 
  private:
   void makeContext();
 
+  std::unique_ptr<ImGuiControls> controls_;
   ImGuiContext* context_ = nullptr;
   const unsigned char* atlas_ = nullptr;  // RGBA, owned by the context's atlas
   int atlasW_ = 0, atlasH_ = 0;

@@ -4,47 +4,31 @@
 #include <iostream>
 
 #include "platform/ffmpeg_video.h"
+#include "platform/display_fit.h"
+#include "platform/sdl_keys.h"
 #include "platform/sdl_ui.h"
 
 namespace fg {
 
 namespace {
 
-int mapKey(SDL_Keycode k) {
-  if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
-  if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
-  if (k >= SDLK_F1 && k <= SDLK_F12) return vk::F1 + (k - SDLK_F1);
-  switch (k) {
-    case SDLK_ESCAPE: return vk::Escape;
-    case SDLK_SPACE: return vk::Space;
-    case SDLK_HOME: return vk::Home;
-    case SDLK_END: return vk::End;
-    case SDLK_PAGEUP: return vk::Prior;
-    case SDLK_PAGEDOWN: return vk::Next;
-    case SDLK_LEFT: return vk::Left;
-    case SDLK_RIGHT: return vk::Right;
-    case SDLK_UP: return vk::Up;
-    case SDLK_DOWN: return vk::Down;
-    case SDLK_RETURN: case SDLK_KP_ENTER: return vk::Return;
-    case SDLK_TAB: return vk::Tab;
-    case SDLK_BACKSPACE: return vk::Back;
-    case SDLK_DELETE: return vk::Delete;
-    case SDLK_LSHIFT: case SDLK_RSHIFT: return vk::Shift;
-    case SDLK_LCTRL: case SDLK_RCTRL: return vk::Control;
-    case SDLK_LALT: case SDLK_RALT: return vk::Menu;
-    default: return 0;
+// The game knows three mouse buttons; the side buttons are not among them.
+bool mapButton(Uint8 b, MouseButton& out) {
+  switch (b) {
+    case SDL_BUTTON_LEFT: out = MouseButton::Left; return true;
+    case SDL_BUTTON_RIGHT: out = MouseButton::Right; return true;
+    case SDL_BUTTON_MIDDLE: out = MouseButton::Middle; return true;
+    default: return false;
   }
 }
 
-MouseButton mapButton(Uint8 b) {
-  if (b == SDL_BUTTON_RIGHT) return MouseButton::Right;
-  if (b == SDL_BUTTON_MIDDLE) return MouseButton::Middle;
-  return MouseButton::Left;
-}
+// The idle loop waits for input until this long before the next thing is
+// due, then only yields: waking up takes the system a millisecond or so.
+constexpr uint32_t kWakeEarlyMs = 2;
 
 }  // namespace
 
-SdlPlatform::SdlPlatform(bool windowed) : windowed_(windowed) {
+SdlPlatform::Session::Session() {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)
     std::cerr << "SDL could not start: " << SDL_GetError() << std::endl;
@@ -52,43 +36,43 @@ SdlPlatform::SdlPlatform(bool windowed) : windowed_(windowed) {
     std::cerr << "No sound: " << SDL_GetError() << std::endl;
 }
 
-SdlPlatform::~SdlPlatform() {
-  closeAudio();
-  sdlUiDetach();
-  if (texture_) SDL_DestroyTexture(texture_);
-  if (renderer_) SDL_DestroyRenderer(renderer_);
-  if (window_) SDL_DestroyWindow(window_);
-  SDL_Quit();
-}
+SdlPlatform::Session::~Session() { SDL_Quit(); }
+
+SdlPlatform::SdlPlatform(bool windowed) : windowed_(windowed) {}
+
+SdlPlatform::~SdlPlatform() { closeAudio(); }
 
 bool SdlPlatform::ensureWindow() {
-  if (window_) return true;
-  Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-  window_ = SDL_CreateWindow("Fairglade (beta 3)", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             std::max(width_, 640), std::max(height_, 480), flags);
-  if (!window_) return false;
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (window_ && renderer_) return true;
+  if (!window_) {
+    Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    window_.reset(SDL_CreateWindow("Fairglade (beta 3)", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   std::max(width_, 640), std::max(height_, 480), flags));
+    if (!window_) return false;
+    SDL_ShowCursor(cursorShown_ ? SDL_ENABLE : SDL_DISABLE);
+  }
+  renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+  if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
   if (!renderer_) return false;
-  sdlUiAttach(window_, renderer_);
+  ui_ = std::make_unique<SdlUi>(renderer_.get());
   return true;
 }
 
 void SdlPlatform::makeTexture(SDL_PixelFormatEnum format) {
-  if (texture_) SDL_DestroyTexture(texture_);
+  texture_.reset();
   textureFormat_ = format;
-  texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, width_, height_);
+  texture_.reset(SDL_CreateTexture(renderer_.get(), format, SDL_TEXTUREACCESS_STREAMING, width_, height_));
 }
 
 bool SdlPlatform::openDisplay(int width, int height) {
   width_ = width;
   height_ = height;
   if (!ensureWindow()) return false;
-  if (windowed_) SDL_SetWindowSize(window_, width, height);
+  if (windowed_) SDL_SetWindowSize(window_.get(), width, height);
   makeTexture(SDL_PIXELFORMAT_RGB565);
   if (!texture_) return false;
-  SDL_ShowWindow(window_);
-  SDL_RaiseWindow(window_);
+  SDL_ShowWindow(window_.get());
+  SDL_RaiseWindow(window_.get());
   displayOpen_ = true;
   updateViewport();
   return true;
@@ -96,31 +80,31 @@ bool SdlPlatform::openDisplay(int width, int height) {
 
 void SdlPlatform::closeDisplay() {
   displayOpen_ = false;
-  if (texture_) SDL_DestroyTexture(texture_);
-  texture_ = nullptr;
+  texture_.reset();
 }
 
 bool SdlPlatform::displayLost() {
   if (!displayOpen_ || !texture_) return true;
-  return (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
+  return (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_MINIMIZED) != 0;
 }
 
 bool SdlPlatform::restoreDisplay() {
   if (!displayOpen_ || !renderer_) return false;
   if (!texture_) makeTexture(textureFormat_);
-  return texture_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) == 0;
+  return texture_ && (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_MINIMIZED) == 0;
 }
 
 void SdlPlatform::updateViewport() {
   int ww = 0, wh = 0;
-  SDL_GetRendererOutputSize(renderer_, &ww, &wh);
-  if (width_ <= 0 || height_ <= 0 || ww <= 0 || wh <= 0) return;
-  // Whole-number scaling where it fits, so pixels stay square and sharp;
-  // otherwise the largest picture that keeps the aspect.
-  double scale = std::min(static_cast<double>(ww) / width_, static_cast<double>(wh) / height_);
-  if (scale >= 1.0) scale = static_cast<int>(scale);
-  int w = static_cast<int>(width_ * scale), h = static_cast<int>(height_ * scale);
-  viewport_ = SDL_Rect{(ww - w) / 2, (wh - h) / 2, w, h};
+  if (!renderer_ || SDL_GetRendererOutputSize(renderer_.get(), &ww, &wh) != 0) return;
+  Rect r = fitPicture(ww, wh, width_, height_, sharpPixels_);
+  if (r.empty()) return;
+  viewport_ = SDL_Rect{r.left, r.top, r.width(), r.height()};
+}
+
+void SdlPlatform::setSharpPixels(bool sharp) {
+  sharpPixels_ = sharp;
+  updateViewport();
 }
 
 void SdlPlatform::present(const Surface& back) {
@@ -133,20 +117,28 @@ void SdlPlatform::present(const Surface& back) {
     if (!texture_) return;
   }
   updateViewport();
-  SDL_UpdateTexture(texture_, nullptr, back.pixels.data(), back.width * 2);
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, &viewport_);
-  if (ui_) sdlUiRender(ui_, viewport_, width_, height_);
-  SDL_RenderPresent(renderer_);
+  SDL_Renderer* r = renderer_.get();
+  SDL_UpdateTexture(texture_.get(), nullptr, back.pixels.data(), back.width * 2);
+  SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+  SDL_RenderClear(r);
+  SDL_RenderCopy(r, texture_.get(), nullptr, &viewport_);
+  if (layer_ && ui_) ui_->render(*layer_, viewport_, width_, height_);
+  SDL_RenderPresent(r);
+}
+
+void SdlPlatform::setUiLayer(UiLayer* layer) {
+  if (layer == layer_) return;
+  layer_ = layer;
+  // Input meant for the old controls must not reach new ones.
+  if (ui_) ui_->reset();
 }
 
 bool SdlPlatform::toBackBuffer(int wx, int wy, int& x, int& y) const {
   if (viewport_.w <= 0 || viewport_.h <= 0) return false;
   // Window points may differ from renderer pixels on high-density screens.
   int winW = 0, winH = 0, outW = 0, outH = 0;
-  SDL_GetWindowSize(window_, &winW, &winH);
-  SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+  SDL_GetWindowSize(window_.get(), &winW, &winH);
+  SDL_GetRendererOutputSize(renderer_.get(), &outW, &outH);
   double sx = winW > 0 ? static_cast<double>(outW) / winW : 1.0;
   double sy = winH > 0 ? static_cast<double>(outH) / winH : 1.0;
   double px = wx * sx - viewport_.x, py = wy * sy - viewport_.y;
@@ -156,29 +148,35 @@ bool SdlPlatform::toBackBuffer(int wx, int wy, int& x, int& y) const {
 }
 
 void SdlPlatform::setCursorPos(int x, int y) {
-  if (!window_ || viewport_.w <= 0) return;
+  if (!window_ || !renderer_ || viewport_.w <= 0 || width_ <= 0 || height_ <= 0) return;
   int winW = 0, winH = 0, outW = 0, outH = 0;
-  SDL_GetWindowSize(window_, &winW, &winH);
-  SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+  SDL_GetWindowSize(window_.get(), &winW, &winH);
+  SDL_GetRendererOutputSize(renderer_.get(), &outW, &outH);
   double px = viewport_.x + (x + 0.5) * viewport_.w / width_;
   double py = viewport_.y + (y + 0.5) * viewport_.h / height_;
   int wx = outW > 0 ? static_cast<int>(px * winW / outW) : static_cast<int>(px);
   int wy = outH > 0 ? static_cast<int>(py * winH / outH) : static_cast<int>(py);
-  SDL_WarpMouseInWindow(window_, wx, wy);
+  SDL_WarpMouseInWindow(window_.get(), wx, wy);
 }
 
-void SdlPlatform::showCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+void SdlPlatform::showCursor(bool visible) {
+  // Only the windows say when the system pointer shows: over the launch
+  // window it does, over the intro and the game (which draws its own) not.
+  cursorShown_ = visible;
+  SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
 
 void SdlPlatform::captureMouse(bool capture) {
   // Only a window needs it: a drag past its edge must keep reporting moves.
-  if (windowed_ || !(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP))
+  if (!window_) return;
+  if (windowed_ || !(SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP))
     SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE);
 }
 
 void SdlPlatform::toggleFullscreen() {
   if (!window_) return;
-  bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
-  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  bool full = SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+  SDL_SetWindowFullscreen(window_.get(), full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   windowed_ = full;
   updateViewport();
 }
@@ -210,8 +208,7 @@ bool SdlPlatform::translate(const SDL_Event& ev, InputEvent& out) {
         if (!ev.key.repeat) toggleFullscreen();
         return false;
       }
-      out.key = mapKey(ev.key.keysym.sym);
-      if (!out.key) return false;
+      out.key = gameKeyCode(ev.key.keysym.scancode, ev.key.keysym.sym);
       out.type = ev.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
       return true;
     }
@@ -225,8 +222,8 @@ bool SdlPlatform::translate(const SDL_Event& ev, InputEvent& out) {
       return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+      if (!mapButton(ev.button.button, out.button)) return false;
       out.type = ev.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
-      out.button = mapButton(ev.button.button);
       toBackBuffer(ev.button.x, ev.button.y, out.x, out.y);
       return true;
     default:
@@ -237,16 +234,33 @@ bool SdlPlatform::translate(const SDL_Event& ev, InputEvent& out) {
 bool SdlPlatform::pollEvent(InputEvent& e) {
   SDL_Event ev;
   while (SDL_PollEvent(&ev)) {
-    if (ui_ && sdlUiEvent(ui_, ev)) continue;
+    if (layer_ && ui_) {
+      int x = 0, y = 0;
+      if (ev.type == SDL_MOUSEMOTION) toBackBuffer(ev.motion.x, ev.motion.y, x, y);
+      if (ev.type == SDL_MOUSEBUTTONDOWN || ev.type == SDL_MOUSEBUTTONUP) toBackBuffer(ev.button.x, ev.button.y, x, y);
+      // Taken events belong to the controls: the window's own hit-testing
+      // must not see the same click a second time.
+      if (ui_->take(ev, x, y)) continue;
+    }
     if (translate(ev, e)) return true;
   }
   return false;
 }
 
 void SdlPlatform::idlePass() {
-  // The game's own idle loop never sleeps; a millisecond's pause here keeps a
-  // core free without changing the pacing, which runs on whole milliseconds.
+  // A plain pass (a pause that counts the clock) gives the processor away
+  // for a moment.
   SDL_Delay(1);
+  pullSilentAudio();
+}
+
+void SdlPlatform::idleFor(uint32_t quietMs) {
+  // Wait for input until shortly before the next tick is due, then only
+  // yield, so the tick comes on time and the processor still rests.
+  if (quietMs > kWakeEarlyMs)
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(quietMs - kWakeEarlyMs));
+  else
+    SDL_Delay(0);
   pullSilentAudio();
 }
 
@@ -310,7 +324,7 @@ std::unique_ptr<VideoDecoder> SdlPlatform::openVideo(const std::string& path) { 
 
 void SdlPlatform::showError(const std::string& message) {
   std::cerr << message << std::endl;
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Fairglade (beta 3)", message.c_str(), window_);
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Fairglade (beta 3)", message.c_str(), window_.get());
 }
 
 }  // namespace fg

@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sdl_handles.h"
 
 namespace fg {
+
+class SdlUi;
 
 class SdlPlatform : public Platform {
  public:
@@ -21,23 +24,38 @@ class SdlPlatform : public Platform {
   uint32_t clock() override { return SDL_GetTicks(); }
   bool pollEvent(InputEvent& e) override;
   void idlePass() override;
+  void idleFor(uint32_t quietMs) override;
   bool applicationActive() override { return active_; }
   bool openDisplay(int width, int height) override;
   void closeDisplay() override;
   bool displayLost() override;
   bool restoreDisplay() override;
   void present(const Surface& back) override;
-  void setUiLayer(UiLayer* layer) override { ui_ = layer; }
+  void setUiLayer(UiLayer* layer) override;
   void setCursorPos(int x, int y) override;
   void showCursor(bool visible) override;
   void captureMouse(bool capture) override;
   uint32_t doubleClickTime() override { return 500; }
+  void setSharpPixels(bool sharp) override;
   bool openAudio(AudioSource* source, const AudioSpec* wanted, AudioSpec* got) override;
   void closeAudio() override;
   std::unique_ptr<VideoDecoder> openVideo(const std::string& path) override;
   void showError(const std::string& message) override;
 
+  // What tests look at: the window, and where the picture lies on it.
+  SDL_Window* window() const { return window_.get(); }
+  SDL_Renderer* renderer() const { return renderer_.get(); }
+  SDL_Rect viewport() const { return viewport_; }
+
  private:
+  // SDL itself, started first and stopped last.
+  struct Session {
+    Session();
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+  };
+
   static void audioCallback(void* self, Uint8* stream, int len);
   bool ensureWindow();
   void makeTexture(SDL_PixelFormatEnum format);
@@ -47,16 +65,22 @@ class SdlPlatform : public Platform {
   bool translate(const SDL_Event& ev, InputEvent& out);
   void pullSilentAudio();
 
+  Session session_;
   bool windowed_;
   bool active_ = true;
-  SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
+  bool sharpPixels_ = false;
+  bool cursorShown_ = true;
+  // Destroyed in reverse: the texture and the controls before their renderer,
+  // the renderer before its window.
+  SdlWindow window_;
+  SdlRenderer renderer_;
+  std::unique_ptr<SdlUi> ui_;
+  SdlTexture texture_;
   SDL_PixelFormatEnum textureFormat_ = SDL_PIXELFORMAT_RGB565;
   int width_ = 0, height_ = 0;
   bool displayOpen_ = false;
   SDL_Rect viewport_{0, 0, 0, 0};
-  UiLayer* ui_ = nullptr;
+  UiLayer* layer_ = nullptr;
   SDL_AudioDeviceID audioDev_ = 0;
   AudioSource* audioSource_ = nullptr;
   AudioSpec audioSpec_;

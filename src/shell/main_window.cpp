@@ -41,7 +41,14 @@ TMain::TMain(Application& app, LaunchpadControls& launchpad, const std::string& 
   DXSound.bind(sounds);
   DXSound.bind(bgsounds);
   DXSound.OnInitialize = [this] { DXSoundInitialize(); };
-  FormCreate();
+  // A failure in FormCreate (a missing "menu.dxg" or "sound.dxw") is shown
+  // and stops the rest of it, but the window exists all the same: a later
+  // game meets the missing files' own errors, not a missing window.
+  try {
+    FormCreate();
+  } catch (const std::exception& e) {
+    app.showError(e.what());
+  }
 }
 
 TMain::~TMain() {
@@ -68,6 +75,9 @@ void TMain::FormCreate() {
 }
 
 void TMain::FormShow() {
+  // The game draws its own pointer: the system's stays hidden while the game
+  // window owns the screen (the launch window shows it again).
+  app_.platform().showCursor(false);
   // 1. The mode from the resolution radios; the last checked one wins, and
   //    none checked keeps the mode the display had.
   if (launchpad_.screen1024) DXDraw.setMode(1024, 768, 16);
