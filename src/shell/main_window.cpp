@@ -167,6 +167,7 @@ void TMain::GengineTimer(int32_t) {
   if (!DXDraw.CanDraw()) return;
   phase("simulation");
   runSimulationSubsteps(gs, *this);
+  if (course.count() > 0) guard_.keepOnCourse(gs, *this, course.item(0).picture.width, course.item(0).picture.height);
   phase("camera");
   updateCamera(ctx_);
   phase("playfield");

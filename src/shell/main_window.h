@@ -14,6 +14,7 @@
 #include "media/wave_list.h"
 #include "platform/window.h"
 #include "render/game_context.h"
+#include "sim/course_guard.h"
 #include "state/game_state.h"
 #include "sim/sim_host.h"
 
@@ -83,6 +84,7 @@ class TMain : public Window, public SimHost {
   LaunchpadControls& launchpad_;
   std::string exeDir_;
   GameContext ctx_;
+  CourseGuard guard_;
 };
 
 // Frame pacing from the "Computer Speed" bar: interval and `frame_skip`.

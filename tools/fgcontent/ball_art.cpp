@@ -94,7 +94,7 @@ std::vector<BallTexture> makeBallTextures() {
       }
     out.push_back({"harlequin.bmp", pt.p});
   }
-  out.push_back({"lime.bmp", solidDimpled(150, 250, 60)});
+  out.push_back({"lime.bmp", solidDimpled(225, 255, 50)});  // yellow enough to stand out on grass
   {
     Painter pt;  // planet: sea with green-brown land from a fixed noise
     NoiseSource noise(77);
@@ -107,7 +107,7 @@ std::vector<BallTexture> makeBallTextures() {
         for (int k = -1; k <= 1; ++k)
           for (int j = -1; j <= 1; ++j) s += land[(y + k + kSide) % kSide][(x + j + kSide) % kSide];
         if (s > 0.6) pt.set(x, y, 70 + (x * 7) % 40, 160, 60);
-        else pt.set(x, y, 30, 90 + y * 4, 200);
+        else pt.set(x, y, 30, 140 + y * 4, 210);  // bright sea: stands out on grass and on the night sky
       }
     out.push_back({"planet.bmp", pt.p});
   }

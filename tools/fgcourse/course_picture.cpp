@@ -185,7 +185,7 @@ void paintRings(cairo_t* cr, const arearec& a, Rgb outer, Rgb inner, int rings) 
 // Funnel: a bowl darkening toward its centre.
 void paintFunnel(cairo_t* cr, const arearec& a, const Theme& t) {
   cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  Rgb c = shade(t.fairway, 0.72), e = t.fairway;
+  Rgb c = shade(t.fairway, 0.6), e = t.fairway;
   cairo_pattern_add_color_stop_rgb(g, 0, c.r, c.g, c.b);
   cairo_pattern_add_color_stop_rgb(g, 1, e.r, e.g, e.b);
   cairo_save(cr);
@@ -202,6 +202,11 @@ void paintFunnel(cairo_t* cr, const arearec& a, const Theme& t) {
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
   }
+  // The lip where the ground starts to fall, lit from above.
+  pathEllipse(cr, a.x1, a.y1, a.r, a.r / 2.0);
+  setSource(cr, shade(t.fairway, 1.3), 0.9);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
 }
 
 // Bumpy ground: a field of little mounds.
@@ -305,13 +310,47 @@ void paintArea(cairo_t* cr, const AreaSource& s, const Theme& t) {
     paintHole(cr, a, {0.55, 0.52, 0.48}, 7);
   } else if (a.kind == 5) {
     paintHole(cr, a, {0.96, 0.96, 0.94}, 3);
-  } else if (a.kind == 29) {  // switch: a riveted plate
+  } else if (a.kind == 29) {  // switch: a tread plate set flush into the grass
     cairo_save(cr);
     pathArea(cr, a);
-    setSource(cr, a.p1 == 2 ? Rgb{0.45, 0.62, 0.45} : Rgb{0.6, 0.6, 0.62});
-    cairo_fill_preserve(cr);
-    setSource(cr, {0.3, 0.3, 0.32});
-    cairo_set_line_width(cr, 2);
+    cairo_clip_preserve(cr);
+    const Rgb plate = a.p1 == 2 ? Rgb{0.35, 0.60, 0.72} : Rgb{0.82, 0.56, 0.22};
+    setSource(cr, plate);
+    cairo_fill(cr);
+    // Diamond tread: raised slivers, dark below and bright above.
+    for (int pass = 0; pass < 2; ++pass) {
+      setSource(cr, shade(plate, pass ? 1.45 : 0.55));
+      for (int y = std::min(a.y1, a.y2) - 8; y < std::max(a.y3, a.y4) + 8; y += 10)
+        for (int x = std::min(a.x1, a.x4) - 10 + (y / 10 % 2) * 6; x < std::max(a.x2, a.x3) + 10; x += 12) {
+          cairo_move_to(cr, x, y + (pass ? 0 : 1.2));
+          cairo_line_to(cr, x + 5, y - 2.5 + (pass ? 0 : 1.2));
+        }
+      cairo_set_line_width(cr, 2);
+      cairo_stroke(cr);
+    }
+    // A rivet in each corner.
+    const int32_t px[4] = {a.x1, a.x2, a.x3, a.x4}, py[4] = {a.y1, a.y2, a.y3, a.y4};
+    for (int k = 0; k < 4; ++k) {
+      const double rx = px[k] + (k == 0 || k == 3 ? 6 : -6), ry = py[k] + (k < 2 ? 5 : -5);
+      pathEllipse(cr, rx, ry, 2.5, 2);
+      setSource(cr, shade(plate, 1.6));
+      cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    // Sunk, not raised: the shadow falls inside the top edge, the light on the bottom one.
+    cairo_save(cr);
+    pathArea(cr, a);
+    cairo_clip(cr);
+    cairo_set_line_width(cr, 3);
+    setSource(cr, shade(plate, 0.55), 0.8);
+    cairo_move_to(cr, a.x4, a.y4);
+    cairo_line_to(cr, a.x1, a.y1);
+    cairo_line_to(cr, a.x2, a.y2);
+    cairo_stroke(cr);
+    setSource(cr, shade(plate, 1.35), 0.8);
+    cairo_move_to(cr, a.x2, a.y2);
+    cairo_line_to(cr, a.x3, a.y3);
+    cairo_line_to(cr, a.x4, a.y4);
     cairo_stroke(cr);
     cairo_restore(cr);
   } else if (a.kind == 35) {  // where the bonus token hovers: a faint golden ring

@@ -13,12 +13,15 @@ namespace {
 
 using FrameFn = std::function<void(cairo_t*, double t, int w, int h)>;
 
-ImageItemDesc animation(const std::string& name, int w, int h, int frames, const FrameFn& draw) {
+// Sprites drawn over the course with the colour key are keyed; those only
+// ever added to or taken from the picture below keep their soft edges over
+// black, which adds and takes nothing.
+ImageItemDesc animation(const std::string& name, int w, int h, int frames, const FrameFn& draw, bool keyed = true) {
   std::vector<Picture> pics;
   for (int f = 0; f < frames; ++f) {
     CairoImage l(w, h);
     draw(l.cr(), frames > 1 ? static_cast<double>(f) / frames : 0.0, w, h);
-    pics.push_back(toKeyedPicture(l));
+    pics.push_back(keyed ? toKeyedPicture(l) : toPicture(l));
   }
   ImageItemDesc d;
   d.name = name;
@@ -90,10 +93,21 @@ const std::map<std::string, std::function<ImageItemDesc()>>& looks() {
       {"firefly", [] { return animation("firefly", 32, 32, 8, [](cairo_t* cr, double t, int w, int h) {
           glowDisc(cr, w / 2.0 + 5 * std::sin(t * 2 * M_PI), h / 2.0 + 3 * std::cos(t * 4 * M_PI), 9,
                    {0.7, 1.0, 0.4}, 1); }); }},
-      {"wisp", [] { return animation("wisp", 48, 48, 8, [](cairo_t* cr, double t, int w, int h) {
-          for (int i = 0; i < 4; ++i)
-            glowDisc(cr, w / 2.0 + 6 * std::sin(t * 2 * M_PI + i), h / 2.0 + 8 - i * 6, 14 - i * 2.5,
-                     {0.4, 0.9, 0.8}, 0.9); }); }},
+      // A swarm of midges: soft motes circling, that glow where the course
+      // adds them (by the lamps) and darken it where it takes them away.
+      {"swarm", [] { return animation("swarm", 48, 48, 8, [](cairo_t* cr, double t, int w, int h) {
+          for (int i = 0; i < 7; ++i) {
+            const double a = 2 * M_PI * (t + i / 7.0), r = 7 + (i % 3) * 4;
+            const double x = w / 2.0 + r * std::cos(a * (i % 2 ? 1 : -1)), y = h / 2.0 + 0.6 * r * std::sin(2 * a + i);
+            cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 0, x, y, 4);
+            cairo_pattern_add_color_stop_rgba(g, 0, 0.8, 0.85, 0.6, 1);
+            cairo_pattern_add_color_stop_rgba(g, 0.45, 0.8, 0.85, 0.6, 0.7);
+            cairo_pattern_add_color_stop_rgba(g, 1, 0.8, 0.85, 0.6, 0);
+            cairo_set_source(cr, g);
+            cairo_arc(cr, x, y, 4, 0, 2 * M_PI);
+            cairo_fill(cr);
+            cairo_pattern_destroy(g);
+          } }, false); }},
       {"star", [] { return animation("star", 8, 8, 4, [](cairo_t* cr, double t, int w, int h) {
           glowDisc(cr, w / 2.0, h / 2.0, 2 + 2 * std::sin(t * M_PI), {0.9, 0.9, 1.0}, 1); }); }},
       {"bluestar", [] { return animation("bluestar", 8, 8, 4, [](cairo_t* cr, double t, int w, int h) {
@@ -202,7 +216,9 @@ ImageItemDesc makeTitleCard(const HoleSource& h) {
   cairo_set_source_rgb(cr, 0.85, 0.95, 0.85);
   drawCentredText(cr, h.subtitle, 200, 100, 20, false);
   cairo_set_source_rgb(cr, 0.95, 0.85, 0.45);
-  drawCentredText(cr, "PAR " + std::to_string(h.par), 200, 148, 28, true);
+  drawCentredText(cr, "PAR " + std::to_string(h.par), 200, 138, 28, true);
+  cairo_set_source_rgb(cr, 0.75, 0.85, 0.75);
+  drawCentredText(cr, "click or press a key", 200, 164, 13, false);
   ImageItemDesc d;
   d.name = "title";
   d.picture = toKeyedPicture(l);
