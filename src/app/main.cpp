@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "frontend/personal_bests.h"
 #include "frontend/registry_store.h"
 #include "media/error.h"
 #include "platform/headless_platform.h"
@@ -20,6 +21,8 @@ const char* kUsage =
     "Usage: fairglade [options]\n"
     "  --windowed            play in a window instead of full screen (Alt+Enter toggles)\n"
     "  --settings DIR        keep the stored settings under DIR instead of the user's folder\n"
+    "  --data DIR            keep personal bests under DIR (default: DIR/data of --settings,\n"
+    "                        else the user's data folder)\n"
     "  --headless            run without display or sound, from an input script\n"
     "  --script FILE         input script for --headless (see README)\n"
     "  --shots DIR           folder for the script's screenshots (default: current folder)\n"
@@ -54,7 +57,8 @@ int main(int argc, char** argv) {
       return argv[++i];
     };
     if (a == "--help" || a == "-h") {
-      std::cout << kUsage << "Settings are kept in " << fg::settingsFolder() << "\n";
+      std::cout << kUsage << "Settings are kept in " << fg::settingsFolder() << "\n"
+                << "Personal bests are kept in " << fg::dataFolder() << "\n";
       return 0;
     } else if (a == "--version") {
       std::cout << "Fairglade (beta 3) 0.3.0\n";
@@ -65,6 +69,8 @@ int main(int argc, char** argv) {
       windowed = true;
     } else if (a == "--settings") {
       options.settingsRoot = value("--settings");
+    } else if (a == "--data") {
+      options.dataRoot = value("--data");
     } else if (a == "--script") {
       script = value("--script");
     } else if (a == "--shots") {
@@ -80,6 +86,9 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  // A run given a settings folder of its own keeps its records beside them,
+  // so trial runs and tests never touch the player's own.
+  if (options.dataRoot.empty() && !options.settingsRoot.empty()) options.dataRoot = options.settingsRoot + "/data";
   try {
     if (headless) {
       fg::HeadlessPlatform platform;

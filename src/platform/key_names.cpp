@@ -22,7 +22,7 @@ constexpr Named kNames[] = {
     {"DELETE", vk::Delete}, {"F1", vk::F1},          {"F2", vk::F2},       {"F3", vk::F3},
     {"F4", vk::F4},         {"F5", vk::F5},          {"F6", vk::F6},       {"F7", vk::F7},
     {"F8", vk::F8},         {"F9", vk::F9},          {"F10", vk::F10},     {"F11", vk::F11},
-    {"F12", vk::F12},
+    {"F12", vk::F12},       {"PAUSE", vk::Pause},
 };
 }  // namespace
 

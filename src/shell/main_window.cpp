@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "input/added_keys.h"
 #include "input/input_handlers.h"
+#include "render/bitmap_text.h"
 #include "render/frame_phases.h"
+#include "render/scorecard_drawing.h"
 #include "sim/ball_step.h"
 #include "sim/geometry.h"
 #include "sim/hole_start.h"
@@ -112,6 +115,7 @@ void TMain::DXDrawInitialize() {
   gengine.setInterval(pace.interval);
   gs.frame_skip = pace.frame_skip;
   gs.current_hole = training_mode ? "training1" : "course1hole1";
+  if (!practiceHole_.empty()) gs.current_hole = practiceHole_;
   for (PlayerRecord& p : gs.players) {
     p.total_strokes = 0;
     p.strokes = 0;
@@ -121,6 +125,7 @@ void TMain::DXDrawInitialize() {
   gs.par_total = 0;
   gs.bgsound_on = launchpad_.bgsounds;
   gs.putt_phase = 0;
+  rounds_.gameStarted(launchpad_.name, bests, !training_mode);
 }
 
 void TMain::DXSoundInitialize() {
@@ -141,9 +146,44 @@ void TMain::showCentred(ImageList& list, int item) {
   }
 }
 
+// The title card, and under it the card of the holes played so far.
+void TMain::showTitleCard() {
+  for (int page = 0; page < 2; ++page) {
+    DXDraw.Fill(0);
+    const int32_t w = DXDraw.SurfaceWidth(), h = DXDraw.SurfaceHeight();
+    int32_t below = h / 2;
+    if (const PictureItem* p = course.find(12)) {
+      p->BlitPattern(DXDraw.surface(), (w - p->width()) / 2, (h - p->height()) / 2, 0);
+      below = (h - p->height()) / 2 + p->height();
+    }
+    if (!rounds_.card().empty()) {
+      ScorecardLook look = rounds_.look();
+      look.heading = false;  // the title card above says where we are
+      drawScorecard(rounds_.card(), look, gui, DXDraw.surface(), {0, below + 6, w, h - 4});
+    }
+    DXDraw.Flip();
+  }
+}
+
+// Under "YOU FINISHED" or "GAME OVER": the whole round and its total, until
+// the click that closes the window.
+void TMain::drawEndScorecard() {
+  rounds_.gameOver(gs, training_mode);
+  const int32_t w = DXDraw.SurfaceWidth(), h = DXDraw.SurfaceHeight();
+  drawScorecard(rounds_.card(), rounds_.look(), gui, DXDraw.surface(), {0, h / 2 + 16, w, h - 4});
+}
+
 void TMain::HoleInit() {
   gengine.setEnabled(false);
   showCentred(menu, kMenuLoading);
+  // In practice the hole starts again after its cup; the banner then names
+  // the result just made.
+  rounds_.holeEnding(gs, training_mode);
+  std::string practiceResult;
+  if (!practiceHole_.empty() && gs.holed_out && !rounds_.card().empty()) {
+    const HoleScore& made = rounds_.card().holes().back();
+    practiceResult = resultName(made) + " - " + std::to_string(made.strokes) + (made.strokes == 1 ? " STROKE" : " STROKES");
+  }
   bgsounds.loadFromFile(exeDir_ + gs.current_hole + ".dxw");
   if (gs.bgsound_on && bgsounds.count() > 0) {
     bgsounds.item(0).setLooped(true);
@@ -152,11 +192,13 @@ void TMain::HoleInit() {
   course.loadFromFile(exeDir_ + gs.current_hole + ".dxg");
   holeStartState(gs, *this, exeDir_);
   if (!training_mode) {
-    showCentred(course, 12);
+    showTitleCard();
     gs.game_screen = kScreenTitleCard;
     // A nested loop: input handlers run until one of them ends the card.
     app_.runUntil([this] { return gs.game_screen != kScreenTitleCard || modalResult != 0; });
   }
+  rounds_.holeStarted(gs);
+  if (!practiceResult.empty()) startBanner(gs, practiceResult);
   gengine.setEnabled(true);
   playIfSoundOn(gs, *this, kSoundTeleport);
 }
@@ -173,6 +215,8 @@ void TMain::GengineTimer(int32_t) {
   phase("playfield");
   drawPlayingField(ctx_);
   phase("holeflow");
+  // A practice hole's cup leads back to the same hole, never to the next.
+  if (!practiceHole_.empty() && gs.holed_out) gs.current_hole = practiceHole_;
   runHoleFlow(ctx_);
   if (modalResult != 0 || !DXDraw.initialized()) return;  // closed from inside the title-card wait
   phase("putting");
@@ -183,6 +227,7 @@ void TMain::GengineTimer(int32_t) {
   drawScoreHudAndBanner(ctx_);
   phase("endcheck");
   endOfGameCheck(ctx_);
+  if (gs.players[0].finished) drawEndScorecard();
   phase("help");
   if (gs.game_screen == kScreenHelp) drawHelpPicture(ctx_);
   phase("pointer");
@@ -192,6 +237,7 @@ void TMain::GengineTimer(int32_t) {
 }
 
 void TMain::closeGameWindow() {
+  pause_.forget();
   playClick(ctx_);
   gengine.setEnabled(false);
   DXDraw.Finalize();
@@ -214,13 +260,91 @@ int TMain::ShowModal() {
   return app_.runModal(*this);
 }
 
-void TMain::onKeyDown(int key, ShiftState s) { FormKeyDown(ctx_, key, s); }
+int TMain::ShowPractice(const std::string& hole) {
+  beginPractice(hole);
+  int result = 0;
+  try {
+    result = ShowModal();
+  } catch (...) {
+    endPractice();
+    throw;
+  }
+  endPractice();
+  return result;
+}
+
+// Practice plays as training does (no title card, no game over) on the one
+// hole; the window's own training switch is the launch window's again after.
+void TMain::beginPractice(const std::string& hole) {
+  trainingBeforePractice_ = training_mode;
+  training_mode = true;
+  practiceHole_ = hole.empty() ? "course1hole1" : hole;
+}
+
+void TMain::endPractice() {
+  if (practiceHole_.empty()) return;
+  practiceHole_.clear();
+  training_mode = trainingBeforePractice_;
+}
+
+void TMain::restartPractice() {
+  gs.holed_out = false;  // a restart is not a hole played
+  gs.in_tunnel = false;  // nor is a ride still under way
+  gs.current_hole = practiceHole_;
+  HoleInit();
+}
+
+// Only in play: on a title card or the help picture any key does what it
+// always did. While paused, the pause keys resume, Escape still leaves, and
+// every other key waits.
+bool TMain::ownKey(int key) {
+  if (pause_.paused()) {
+    if (isPauseKey(key)) pause_.resume(ctx_);
+    if (key == vk::Escape) {
+      pause_.forget();
+      return false;
+    }
+    return true;
+  }
+  if (gs.game_screen != kScreenPlay) return false;
+  if (isPauseKey(key) && gengine.Enabled()) {
+    pause_.pause(ctx_);
+    return true;
+  }
+  if (key == kRestartKey && !practiceHole_.empty()) {
+    restartPractice();
+    return true;
+  }
+  return false;
+}
+
+void TMain::onKeyDown(int key, ShiftState s) {
+  if (!ownKey(key)) FormKeyDown(ctx_, key, s);
+}
+// Releases still reach the game while paused, so no arrow stays held.
 void TMain::onKeyUp(int key, ShiftState s) { FormKeyUp(ctx_, key, s); }
-void TMain::onMouseMove(ShiftState s, int x, int y) { DXDrawMouseMove(ctx_, s, x, y); }
-void TMain::onMouseDown(MouseButton b, ShiftState s, int x, int y) { DXDrawMouseDown(ctx_, b, s, x, y); }
-void TMain::onMouseUp(MouseButton b, ShiftState s, int x, int y) { DXDrawMouseUp(ctx_, b, s, x, y); }
-void TMain::onClick() { DXDrawClick(ctx_); }
-void TMain::onDblClick() { DXDrawDblClick(ctx_); }
+void TMain::onMouseMove(ShiftState s, int x, int y) {
+  if (!pause_.paused()) DXDrawMouseMove(ctx_, s, x, y);
+}
+void TMain::onMouseDown(MouseButton b, ShiftState s, int x, int y) {
+  if (!pause_.paused()) DXDrawMouseDown(ctx_, b, s, x, y);
+}
+void TMain::onMouseUp(MouseButton b, ShiftState s, int x, int y) {
+  if (!pause_.paused()) DXDrawMouseUp(ctx_, b, s, x, y);
+}
+void TMain::onClick() {
+  if (!pause_.paused()) DXDrawClick(ctx_);
+}
+void TMain::onDblClick() {
+  if (!pause_.paused()) DXDrawDblClick(ctx_);
+}
+
+// Switching away pauses a game in play; coming back shows the paused picture
+// again and waits for the pause key.
+void TMain::onActivate(bool active) {
+  if (!active && gs.game_screen == kScreenPlay) pause_.pause(ctx_);
+  if (active) pause_.redraw(ctx_);
+}
 
 void TMain::playSound(int32_t item) {
   if (item >= 0 && item < sounds.count()) sounds.item(item).Play(false);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frontend/launchpad_controls.h"
+#include "frontend/personal_bests.h"
 #include "media/application.h"
 #include "media/display_device.h"
 #include "media/frame_timer.h"
@@ -14,6 +15,8 @@
 #include "media/wave_list.h"
 #include "platform/window.h"
 #include "render/game_context.h"
+#include "shell/game_pause.h"
+#include "shell/round_keeper.h"
 #include "sim/course_guard.h"
 #include "state/game_state.h"
 #include "sim/sim_host.h"
@@ -41,6 +44,16 @@ class TMain : public Window, public SimHost {
 
   // Shows the window modally: FormShow, then the loop until it closes.
   int ShowModal();
+  // One hole alone, as often as the player likes: no title card, no game
+  // over, the hole starts again after its cup and on the restart key.
+  int ShowPractice(const std::string& hole);
+  // The two halves of it, around a show of the window.
+  void beginPractice(const std::string& hole);
+  void endPractice();
+  // Where finished holes and rounds are offered; null keeps no bests.
+  PersonalBests* bests = nullptr;
+  const RoundKeeper& rounds() const { return rounds_; }
+  bool paused() const { return pause_.paused(); }
 
   void FormCreate();
   void FormShow();
@@ -63,6 +76,7 @@ class TMain : public Window, public SimHost {
   void onMouseUp(MouseButton b, ShiftState s, int x, int y) override;
   void onClick() override;
   void onDblClick() override;
+  void onActivate(bool active) override;
 
   // SimHost
   void playSound(int32_t item) override;
@@ -70,6 +84,7 @@ class TMain : public Window, public SimHost {
   void playBgSound(int32_t item, bool looping) override;
   void centreCursor() override;
   void HoleInit(GameState& state) override;
+  void bonusStrokeTaken(const GameState&) override { rounds_.bonusTaken(); }
   int32_t surfaceWidth() const override { return DXDraw.SurfaceWidth(); }
   int32_t surfaceHeight() const override { return DXDraw.SurfaceHeight(); }
 
@@ -78,13 +93,22 @@ class TMain : public Window, public SimHost {
     if (onPhase) onPhase(name);
   }
   void showCentred(ImageList& list, int item);
+  void showTitleCard();
+  void drawEndScorecard();
   void fillStars();
+  // Pause and the practice restart; true when the key was one of them.
+  bool ownKey(int key);
+  void restartPractice();
 
   Application& app_;
   LaunchpadControls& launchpad_;
   std::string exeDir_;
   GameContext ctx_;
   CourseGuard guard_;
+  RoundKeeper rounds_;
+  GamePause pause_;
+  std::string practiceHole_;  // empty in a game
+  bool trainingBeforePractice_ = false;
 };
 
 // Frame pacing from the "Computer Speed" bar: interval and `frame_skip`.

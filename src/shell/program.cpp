@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "frontend/intro_window.h"
+#include "frontend/personal_bests.h"
 #include "frontend/launchpad_window.h"
 #include "media/application.h"
 #include "media/error.h"
@@ -19,9 +20,14 @@ int runProgram(Platform& platform, const ProgramOptions& options) {
     // The three windows, in their order: the launch window (the main window,
     // the only one visible at first), the game window, the intro window.
     Tlaunchpad launchpad(app, dir, options.settingsRoot);
+    // The bests are read once; a damaged file is reported, set aside and the
+    // game goes on with what could be read.
+    PersonalBests bests(options.dataRoot);
+    if (std::string report = bests.load(); !report.empty()) app.showError(report);
     std::unique_ptr<TMain> game;
     try {
       game = std::make_unique<TMain>(app, launchpad.controls, dir);
+      game->bests = &bests;
     } catch (const std::exception& e) {
       // The game window could not load its files; the launch window still runs.
       app.showError(e.what());

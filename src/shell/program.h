@@ -8,6 +8,7 @@ namespace fg {
 
 struct ProgramOptions {
   std::string settingsRoot;  // empty: the user's configuration folder
+  std::string dataRoot;      // empty: the user's data folder (personal bests)
 };
 
 // Creates the application and its windows in their order and runs until the

@@ -86,6 +86,7 @@ void bonusStrokeEffect(GameState& gs, SimHost& host, int32_t n) {
   PlayerRecord& p = gs.players[0];
   p.total_strokes = subWrap(p.total_strokes, 1);
   p.strokes = subWrap(p.strokes, 1);
+  host.bonusStrokeTaken(gs);
   gs.ball_vz = 3.0;
   gs.ball_airborne = true;
   playIfSoundOn(gs, host, kSoundBonus);

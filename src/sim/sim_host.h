@@ -42,6 +42,9 @@ class SimHost {
   virtual void effectSpawned(const GameState&, int32_t /*slot*/) {}  // ring effect or splash
   virtual void slotWritten(const GameState&, int32_t /*slot*/) {}    // fixed object placed or removed
   virtual void bannerStarted(const GameState&) {}
+  // The bonus stroke pick-up has taken one stroke back (the scorecard tells a
+  // one-putt hole from one made shorter by the bonus).
+  virtual void bonusStrokeTaken(const GameState&) {}
   virtual void particlesSpawned(const GameState&, int32_t /*first*/, int32_t /*count*/,
                                 uint32_t /*fields*/) {}
 };
