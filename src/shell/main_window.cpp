@@ -198,7 +198,7 @@ void TMain::HoleInit() {
     app_.runUntil([this] { return gs.game_screen != kScreenTitleCard || modalResult != 0; });
   }
   rounds_.holeStarted(gs);
-  if (!practiceResult.empty()) startBanner(gs, practiceResult);
+  if (!practiceResult.empty()) startBanner(gs, *this, practiceResult);
   gengine.setEnabled(true);
   playIfSoundOn(gs, *this, kSoundTeleport);
 }
