@@ -38,8 +38,13 @@ RoundResult playRound(const std::string& folder, const std::string& name, const 
   RecordingHost host;
   host.setRecording(false);
   RoundResult r;
+  double last_x = -1e9, last_y = -1e9;
   for (int k = 0; k < opt.max_strokes; ++k) {
-    const PullShot aim = planner.choose(gs);
+    // Back where the last shot started: think again instead of repeating it.
+    const bool again = std::fabs(gs.ball_x - last_x) < 4 && std::fabs(gs.ball_y - last_y) < 4;
+    last_x = gs.ball_x;
+    last_y = gs.ball_y;
+    const PullShot aim = planner.choose(gs, again);
     const int32_t angle = AngleByte(aim.angle + static_cast<int32_t>(std::lround(err.normal() * noise.angle_sigma)));
     // The drag is whole pixels long: 40 to a unit of speed, at most 160.
     const double pulled = aim.speed * (1 + err.normal() * noise.speed_share);
@@ -60,11 +65,11 @@ RoundResult playRound(const std::string& folder, const std::string& name, const 
 
 SkillNoise skillNoise(Skill skill) {
   switch (skill) {
-    case Skill::Casual: return {3.0, 0.12};
-    case Skill::Good: return {1.5, 0.06};
-    case Skill::Expert: return {0.5, 0.02};
+    case Skill::Casual: return {3.0, 0.12, 4};
+    case Skill::Good: return {1.5, 0.06, 2};
+    case Skill::Expert: return {0.5, 0.02, 1};
   }
-  return {0, 0};
+  return {0, 0, 1};
 }
 
 const char* skillName(Skill skill) {
@@ -97,7 +102,7 @@ HoleReport playHole(const std::string& folder, const std::string& name, const Pl
   rep.hole = name;
   const GameState first = settledHoleStart(folder, name, 1, opt.seed);
   rep.par = first.course_par;
-  ShotPlanner planner(first, opt.plan);
+  ShotPlanner planner(first, opt.plan, skillNoise(opt.skill).min_safety);
   int lost = 0;
   double sum = 0, sum2 = 0;
   for (int r = 0; r < opt.rounds; ++r) {

@@ -17,6 +17,7 @@ enum class Skill { Casual, Good, Expert };
 struct SkillNoise {
   double angle_sigma;  // byte-angle units
   double speed_share;  // of the intended speed
+  int min_safety;      // holing neighbours he wants before going for the cup (ShotPlanner)
 };
 SkillNoise skillNoise(Skill skill);
 const char* skillName(Skill skill);

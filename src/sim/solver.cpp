@@ -287,11 +287,12 @@ struct ShotPlanner::Impl {
   static constexpr int kCandidates = 4;  // coarse shots looked at more closely
 
   SolverOptions opt;
+  int min_safety;
   DistanceMap map;
   std::map<std::pair<int, int>, PullShot> chosen;
   int64_t tried = 0;
 
-  Impl(const GameState& hole, const SolverOptions& o) : opt(o), map(hole) {}
+  Impl(const GameState& hole, const SolverOptions& o, int safety) : opt(o), min_safety(safety), map(hole) {}
 
   std::vector<Tried> run(const GameState& at, const std::vector<PullShot>& shots) {
     std::vector<Trial> trials = tryShots(at, shots, opt);
@@ -324,9 +325,16 @@ struct ShotPlanner::Impl {
       return first[a].holed != first[b].holed ? first[a].holed : first[a].rank < first[b].rank;
     });
     if (order.empty()) return PullShot{};
-    PullShot best = first[order[0]].shot;
-    double best_rank = first[order[0]].holed ? -1 : first[order[0]].rank;
+    PullShot hole_shot, rest_shot;
     int best_safety = 0;
+    double best_rank = kFar;
+    auto consider_rest = [&](const Tried& t) {
+      if (!t.holed && t.rank < best_rank) {
+        best_rank = t.rank;
+        rest_shot = t.shot;
+      }
+    };
+    for (const Tried& t : first) consider_rest(t);
     for (size_t c = 0; c < order.size() && c < kCandidates; ++c) {
       const PullShot& centre = first[order[c]].shot;
       std::vector<PullShot> fine;
@@ -335,36 +343,36 @@ struct ShotPlanner::Impl {
           fine.push_back(pullShotFor(AngleByte(centre.angle + 2 * da), std::min(4.0, centre.speed * k)));
       const std::vector<Tried> near = run(at, fine);
       for (int i = 0; i < static_cast<int>(near.size()); ++i) {
-        if (near[i].holed) {
-          int safety = 0;  // holing shots round it in the fine grid, itself included
-          for (int da = -1; da <= 1; ++da)
-            for (int dk = -1; dk <= 1; ++dk) {
-              const int a = i / 3 + da, k = i % 3 + dk;
-              if (a >= 0 && a <= 2 * kFine && k >= 0 && k < 3) safety += near[a * 3 + k].holed;
-            }
-          if (safety > best_safety) {
-            best_safety = safety;
-            best = near[i].shot;
+        consider_rest(near[i]);
+        if (!near[i].holed) continue;
+        int safety = 0;  // holing shots round it in the fine grid, itself included
+        for (int da = -1; da <= 1; ++da)
+          for (int dk = -1; dk <= 1; ++dk) {
+            const int a = i / 3 + da, k = i % 3 + dk;
+            if (a >= 0 && a <= 2 * kFine && k >= 0 && k < 3) safety += near[a * 3 + k].holed;
           }
-        } else if (best_safety == 0 && best_rank >= 0 && near[i].rank < best_rank) {
-          best_rank = near[i].rank;
-          best = near[i].shot;
+        if (safety > best_safety) {
+          best_safety = safety;
+          hole_shot = near[i].shot;
         }
       }
     }
-    return best;
+    // Too narrow a way in for this player's hand: lay up where he can.
+    if (best_safety > 0 && (best_safety >= min_safety || best_rank >= kFar)) return hole_shot;
+    return best_rank < kFar ? rest_shot : first[order[0]].shot;
   }
 };
 
-ShotPlanner::ShotPlanner(const GameState& hole, const SolverOptions& opt) : impl_(std::make_unique<Impl>(hole, opt)) {}
+ShotPlanner::ShotPlanner(const GameState& hole, const SolverOptions& opt, int min_safety)
+    : impl_(std::make_unique<Impl>(hole, opt, min_safety)) {}
 ShotPlanner::~ShotPlanner() = default;
 
-PullShot ShotPlanner::choose(const GameState& at) {
+PullShot ShotPlanner::choose(const GameState& at, bool fresh) {
   auto key = std::make_pair(static_cast<int>(std::floor(at.ball_x / 4)), static_cast<int>(std::floor(at.ball_y / 4)));
   auto it = impl_->chosen.find(key);
-  if (it != impl_->chosen.end()) return it->second;
+  if (it != impl_->chosen.end() && !fresh) return it->second;
   PullShot s = impl_->plan(at);
-  impl_->chosen.emplace(key, s);
+  impl_->chosen[key] = s;
   return s;
 }
 

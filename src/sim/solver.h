@@ -53,16 +53,20 @@ Solution solveFrom(const GameState& start, const SolverOptions& opt = {});
 // (opt.angle_step, opt.speeds), then a finer grid round the best few: among
 // shots that hole out it takes the one with most holing neighbours, so a
 // slightly missed shot still drops; when none holes, the shot that leaves
-// the ball nearest the cup by the way round. Choices are remembered per
-// few-pixel spot, so a player coming back to a spot plays the same shot.
+// the ball nearest the cup by the way round. A player who knows his hand
+// is unsteady lays up unless at least `min_safety` of the 3 × 3 shots round
+// the holing one hole too. Choices are remembered per few-pixel spot, so a
+// player coming back to a spot plays the same shot.
 class ShotPlanner {
  public:
-  ShotPlanner(const GameState& hole, const SolverOptions& opt);
+  ShotPlanner(const GameState& hole, const SolverOptions& opt, int min_safety = 1);
   ~ShotPlanner();
   ShotPlanner(const ShotPlanner&) = delete;
   ShotPlanner& operator=(const ShotPlanner&) = delete;
 
-  PullShot choose(const GameState& at);
+  // `fresh` plans again from exactly here instead of taking the spot's
+  // remembered shot: for a player whose last shot from this spot failed.
+  PullShot choose(const GameState& at, bool fresh = false);
   int64_t puttsTried() const;
 
  private:

@@ -15,6 +15,7 @@ struct PlayArgs {
   std::vector<Skill> skills;
   int rounds = 40;
   uint32_t seed = 1;
+  bool each = false;  // every round's strokes too
 };
 
 long numberArg(const std::string& option, const std::string& text, long lo, long hi) {
@@ -31,7 +32,9 @@ PlayArgs parse(const std::vector<std::string>& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
-    if (a == "--skill" || a == "--rounds" || a == "--seed") {
+    if (a == "--each") {
+      p.each = true;
+    } else if (a == "--skill" || a == "--rounds" || a == "--seed") {
       if (!hasValue) throw GameError(a + " needs a value");
       const std::string& v = args[++i];
       if (a == "--skill") {
@@ -70,6 +73,11 @@ int playCommand(const std::vector<std::string>& args, const std::string& gameDir
       HoleReport r = playHole(ref.folder, ref.name, opt);
       std::printf("%-14s par %d  %-6s  mean %.2f  spread %.2f  game over %3.0f%%  (%d rounds)\n", r.hole.c_str(),
                   r.par, skillName(skill), r.mean, r.spread, 100 * r.game_over_share, p.rounds);
+      if (p.each) {
+        std::printf("  strokes:");
+        for (const RoundResult& round : r.rounds) std::printf(" %d%s", round.strokes, round.holed ? "" : "!");
+        std::printf("\n");
+      }
       std::fflush(stdout);
       reports.push_back(std::move(r));
     }
