@@ -16,7 +16,9 @@ constexpr int32_t kFrameSkipMin = 25;
 constexpr int32_t kFrameSkipMax = 100;
 constexpr int32_t kFrameSkipStep = 25;
 
-enum class LaunchTab : int8_t { None = -1, Game = 0, Training = 1, Setup = 2, Exit = 3 };
+// Practice comes after the four tabs the window always had, so theirs keep
+// their numbers and places.
+enum class LaunchTab : int8_t { None = -1, Game = 0, Training = 1, Setup = 2, Exit = 3, Practice = 4 };
 
 struct LaunchpadControls {
   // Game tab.
@@ -50,6 +52,15 @@ struct LaunchpadControls {
   bool name_visible = false;          // the player box's text field
   std::string label3 = "The game ends if score is 2 over par";
   std::string texture_file;           // file name of the shown texture, empty for the built-in one
+  std::string bests_text;             // the player's bests, on the Game tab
+
+  // Practice tab: every hole of the game folder in course order.
+  bool practice_visible = false;
+  std::vector<std::string> practice_holes;  // file names, one per row
+  std::vector<std::string> practice_rows;
+  std::vector<bool> practice_selected;
+  std::string practice_info;          // par and best of the chosen hole
+  Picture practice_preview;           // a small picture of the chosen hole
 };
 
 }  // namespace fg

@@ -17,6 +17,7 @@ void Tlaunchpad::pressControl(ControlId id, int row) {
     std::vector<bool>& selected = controls.*c.rowSelected;
     selected.assign((controls.*c.rows).size(), false);
     selected[static_cast<size_t>(row)] = true;
+    if (id == ControlId::practice_list) practiceChosen();
   }
 }
 

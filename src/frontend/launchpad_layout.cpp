@@ -100,6 +100,7 @@ std::vector<Control> buildTable() {
       tab(I::tab_training, box(56, 211, 72, 20), "Training", LaunchTab::Training),
       tab(I::tab_setup, box(128, 211, 52, 20), "Setup", LaunchTab::Setup),
       tab(I::tab_exit, box(180, 211, 46, 20), "Exit", LaunchTab::Exit),
+      tab(I::tab_practice, box(226, 211, 66, 20), "Practice", LaunchTab::Practice),
 
       plain(I::start, "start", K::Panel, P::Start, inPanel(0, 0, 386, 182)),
       plain(I::player_box, "playerbox", K::GroupBox, P::Start, inPanel(4, 4, 240, 118), "Player"),
@@ -138,6 +139,16 @@ std::vector<Control> buildTable() {
 
       button(I::quit, "quit", K::Button, P::Quit, box(104, 106, 210, 26), "Click Here to Confirm Exit", &T::quitClick,
              true),
+
+      label(I::bests, "bests", P::Start, inPanel(252, 4, 132, 66), "", &L::bests_text),
+
+      plain(I::practice, "practice", K::Panel, P::Practice, inPanel(0, 0, 386, 182)),
+      list(I::practice_list, "practicelist", P::Practice, inPanel(4, 4, 196, 174), &L::practice_rows,
+           &L::practice_selected),
+      plain(I::practice_preview, "practicepreview", K::Picture, P::Practice, inPanel(210, 4, 170, 114)),
+      label(I::practice_info, "practiceinfo", P::Practice, inPanel(210, 122, 170, 28), "", &L::practice_info),
+      button(I::practice_play, "practiceplay", K::Button, P::Practice, inPanel(245, 152, 100, 24), "Play Hole",
+             &T::practiceClick, true),
   };
 }
 
@@ -185,6 +196,7 @@ bool controlVisible(const Control& c, const LaunchpadControls& s) {
     case Panel::Start: return s.start_visible && (c.id != ControlId::name || s.name_visible);
     case Panel::Setup: return s.setup_visible;
     case Panel::Quit: return s.quit_visible;
+    case Panel::Practice: return s.practice_visible;
   }
   return false;
 }

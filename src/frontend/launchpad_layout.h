@@ -21,7 +21,7 @@ enum class ControlKind : uint8_t {
 };
 
 // Which panel shows a control; Window controls are always there.
-enum class Panel : uint8_t { Window, Start, Setup, Quit };
+enum class Panel : uint8_t { Window, Start, Setup, Quit, Practice };
 
 enum class ControlId : uint8_t {
   hor_logo, menutab, tab_game, tab_training, tab_setup, tab_exit,
@@ -30,6 +30,7 @@ enum class ControlId : uint8_t {
   sound_box, soundoff, sound8, sound16,
   speed_box, fskip_dec, frameskip, fskip_inc, skipintro, bgsounds, sharppixels, skin_label, skin,
   quit,
+  bests, tab_practice, practice, practice_list, practice_preview, practice_info, practice_play,
 };
 
 struct Control {

@@ -113,7 +113,7 @@ void Tlaunchpad::DXinterfaceInitialize() {
 void Tlaunchpad::menutabTabChanged(LaunchTab tab) {
   click();
   controls.menutab = tab;
-  controls.start_visible = controls.setup_visible = controls.quit_visible = false;
+  controls.start_visible = controls.setup_visible = controls.quit_visible = controls.practice_visible = false;
   nameFocus_ = false;
   switch (tab) {
     case LaunchTab::Game:
@@ -127,12 +127,20 @@ void Tlaunchpad::menutabTabChanged(LaunchTab tab) {
     }
     case LaunchTab::Setup: controls.setup_visible = true; break;
     case LaunchTab::Exit: controls.quit_visible = true; break;
+    case LaunchTab::Practice:
+      controls.practice_visible = true;
+      practiceChosen();
+      break;
     case LaunchTab::None: break;
   }
 }
 
 void Tlaunchpad::launchClick() {
   click();
+  handOver(runGame);
+}
+
+void Tlaunchpad::handOver(const std::function<void()>& run) {
   writeSettings(store_, controls);
   controls.setup_visible = false;
   DXSound.Finalize();
@@ -143,7 +151,7 @@ void Tlaunchpad::launchClick() {
   // failed game must not leave the player in front of a dead screen.
   std::exception_ptr failure;
   try {
-    if (runGame) runGame();
+    if (run) run();
   } catch (...) {
     failure = std::current_exception();
   }
@@ -241,20 +249,24 @@ void Tlaunchpad::paint() {
   if (logo_.empty() || logo_.format != back.format) logo_ = toSurface(logoPicture(), back.format);
   int w = std::min(back.width, logo_.width), h = std::min(back.height, logo_.height);
   for (int y = 0; y < h; ++y) std::copy_n(logo_.row(y), w, back.row(y));
-  // The ball preview, stretched to its 32×32 box.
-  const Picture& tex = controls.ball_texture;
-  const Rect r = controlOf(ControlId::balltexture).rect;
-  if (controls.start_visible && !tex.empty()) {
-    for (int y = r.top; y < std::min<int>(r.bottom, back.height); ++y) {
-      int ty = (y - r.top) * tex.height / r.height();
-      for (int x = r.left; x < std::min<int>(r.right, back.width); ++x) {
-        int tx = (x - r.left) * tex.width / r.width();
-        const uint8_t* px = &tex.rgb[(static_cast<size_t>(ty) * tex.width + tx) * 3];
-        back.row(y)[x] = packRgb(px[0], px[1], px[2], back.format);
-      }
+  // The ball preview, stretched to its 32×32 box; the chosen practice hole.
+  if (controls.start_visible) paintPicture(back, controls.ball_texture, controlOf(ControlId::balltexture).rect);
+  if (controls.practice_visible)
+    paintPicture(back, controls.practice_preview, controlOf(ControlId::practice_preview).rect);
+  if (controls.start_visible && bestsText) controls.bests_text = bestsText(controls.name);
+  DXinterface.Flip();
+}
+
+void Tlaunchpad::paintPicture(Surface& back, const Picture& pic, const Rect& r) const {
+  if (pic.empty() || pic.rgb.size() < static_cast<size_t>(pic.width) * pic.height * 3 || r.empty()) return;
+  for (int y = std::max(r.top, 0); y < std::min<int>(r.bottom, back.height); ++y) {
+    int ty = (y - r.top) * pic.height / r.height();
+    for (int x = std::max(r.left, 0); x < std::min<int>(r.right, back.width); ++x) {
+      int tx = (x - r.left) * pic.width / r.width();
+      const uint8_t* px = &pic.rgb[(static_cast<size_t>(ty) * pic.width + tx) * 3];
+      back.row(y)[x] = packRgb(px[0], px[1], px[2], back.format);
     }
   }
-  DXinterface.Flip();
 }
 
 }  // namespace fg

@@ -41,6 +41,12 @@ class Tlaunchpad : public Window, public UiLayer {
   Tintro* intro = nullptr;
   std::function<void()> runGame;
   std::function<void(bool)> setTrainingMode;
+  // Practice: the game window on one hole; a small picture of a hole; the
+  // player's bests as text for the Game tab. Each may be left empty.
+  std::function<void(const std::string& hole)> runPractice;
+  std::function<Picture(const std::string& hole)> holePreview;
+  std::function<std::string(const std::string& hole)> holeInfo;
+  std::function<std::string(const std::string& player)> bestsText;
 
   // The window's first show: starts its display.
   void show();
@@ -52,6 +58,7 @@ class Tlaunchpad : public Window, public UiLayer {
   void DXinterfaceInitialize();
   void menutabTabChanged(LaunchTab tab);
   void launchClick();
+  void practiceClick();
   void quitClick();
   void fskip_incClick();
   void fskip_decClick();
@@ -92,6 +99,10 @@ class Tlaunchpad : public Window, public UiLayer {
 
  private:
   void click();
+  // Hands display and sound to `run` (a game window show) and takes them back.
+  void handOver(const std::function<void()>& run);
+  void practiceChosen();
+  void paintPicture(Surface& back, const Picture& pic, const Rect& r) const;
   void playMusic();
   void startPainting();
   void stopPainting();

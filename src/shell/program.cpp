@@ -1,16 +1,49 @@
 #include "shell/program.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "frontend/intro_window.h"
 #include "frontend/personal_bests.h"
 #include "frontend/launchpad_window.h"
 #include "media/application.h"
 #include "media/error.h"
+#include "shell/hole_catalogue.h"
 #include "shell/main_window.h"
 #include "shell/paths.h"
 
 namespace fg {
+
+namespace {
+
+// The Practice tab's list, pictures and hole runs, and the bests on the Game
+// tab, from the holes in the game folder.
+void wirePractice(Tlaunchpad& launchpad, TMain* game, const PersonalBests& bests, const std::string& dir) {
+  auto holes = std::make_shared<std::vector<CatalogueHole>>(findHoles(dir));
+  LaunchpadControls& c = launchpad.controls;
+  for (const CatalogueHole& h : *holes) {
+    c.practice_holes.push_back(h.name);
+    c.practice_rows.push_back(holeTitle(h));
+  }
+  c.practice_selected.assign(holes->size(), false);
+  const Rect r = controlOf(ControlId::practice_preview).rect;
+  launchpad.holePreview = [dir, w = r.width(), h = r.height()](const std::string& hole) {
+    return holePreview(dir, hole, w, h);
+  };
+  launchpad.holeInfo = [holes, &bests, &c](const std::string& hole) {
+    for (const CatalogueHole& h : *holes) {
+      if (h.name != hole) continue;
+      auto best = bests.best(BestKind::Hole, c.name, hole);
+      return "Par " + std::to_string(h.par) + "    Best " + (best ? std::to_string(*best) : std::string("-"));
+    }
+    return std::string();
+  };
+  launchpad.bestsText = [holes, &bests](const std::string& player) { return bestsSummary(bests, player, *holes); };
+  if (game) launchpad.runPractice = [game](const std::string& hole) { game->ShowPractice(hole); };
+}
+
+}  // namespace
 
 int runProgram(Platform& platform, const ProgramOptions& options) {
   Application app(platform);
@@ -37,6 +70,7 @@ int runProgram(Platform& platform, const ProgramOptions& options) {
     launchpad.setTrainingMode = [&game](bool training) {
       if (game) game->training_mode = training;
     };
+    wirePractice(launchpad, game.get(), bests, dir);
     launchpad.runGame = [&game, &app] {
       if (!game) throw GameError("Form not found");
       game->ShowModal();
