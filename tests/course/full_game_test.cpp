@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "frontend/intro_window.h"
+#include "frontend/personal_bests.h"
 #include "frontend/launchpad_layout.h"
 #include "frontend/launchpad_window.h"
 #include "media/application.h"
@@ -202,6 +203,11 @@ class FullGame : public ::testing::Test {
     Tlaunchpad launchpad(app, dir, (root / "settings").string());
     launchpad.controls.skipintro = true;
     TMain game(app, launchpad.controls, dir);
+    // Earlier records to beat, so the end picture shows "NEW BEST".
+    PersonalBests bests((root / "data").string());
+    for (int i = 1; i <= 9; ++i) bests.offer(BestKind::Hole, "Player 1", "course1hole" + std::to_string(i), 9);
+    bests.offer(BestKind::Round, "Player 1", "course1", 81);
+    game.bests = &bests;
     Tintro intro(app, dir);
     launchpad.intro = &intro;
     launchpad.setTrainingMode = [&game](bool t) { game.training_mode = t; };
