@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config git
+  g++ cmake ninja-build pkg-config git ccache
   libsdl2-dev libimgui-dev libstb-dev
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core libpng-dev

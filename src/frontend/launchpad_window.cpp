@@ -196,13 +196,11 @@ void Tlaunchpad::loadTexture(const std::string& file) {
 }
 
 void Tlaunchpad::click() {
-  ++clicks_;
   if (DXSong.count() > 1) DXSong.item(1).Play();
 }
 
 void Tlaunchpad::playMusic() {
   if (DXSong.count() == 0) return;
-  ++musicStarts_;
   DXSong.item(0).Play();
 }
 

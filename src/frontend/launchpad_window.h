@@ -90,9 +90,6 @@ class Tlaunchpad : public Window, public UiLayer {
   void onTextInput(const std::string& text) override;
   void onKeyDown(int key, ShiftState s) override;
 
-  // Counts for tests and the status line: click sounds and music starts.
-  int clickCount() const { return clicks_; }
-  int musicStarts() const { return musicStarts_; }
   const std::string& exeDir() const { return exeDir_; }
 
   static constexpr size_t kMaxNameLength = 32;
@@ -123,8 +120,6 @@ class Tlaunchpad : public Window, public UiLayer {
   ControlId pressed_ = ControlId::hor_logo;
   bool havePressed_ = false;
   int idleId_ = 0;
-  int clicks_ = 0;
-  int musicStarts_ = 0;
   std::vector<UiInput> actions_;
   static constexpr uint32_t kPaintIntervalMs = 15;
   bool painted_ = false;

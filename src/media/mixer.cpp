@@ -77,11 +77,6 @@ bool Mixer::isPlaying(int id) const {
   return v && v->playing;
 }
 
-int Mixer::voiceCount() const {
-  std::lock_guard lock(mutex_);
-  return static_cast<int>(std::count_if(voices_.begin(), voices_.end(), [](const Voice& v) { return v.live; }));
-}
-
 void Mixer::clear() {
   std::lock_guard lock(mutex_);
   voices_.clear();

@@ -27,7 +27,6 @@ class Mixer : public AudioSource {
   void play(int id, bool looped);  // stop, rewind, then play once or looping
   void stop(int id);
   bool isPlaying(int id) const;
-  int voiceCount() const;
   void clear();
 
   void mix(int16_t* out, int frames, int channels, int rate) override;

@@ -205,34 +205,24 @@ void TMain::HoleInit() {
 
 void TMain::HoleInit(GameState&) { HoleInit(); }
 
+// One frame, its phases in the game's fixed order.
 void TMain::GengineTimer(int32_t) {
   if (!DXDraw.CanDraw()) return;
-  phase("simulation");
   runSimulationSubsteps(gs, *this);
   if (course.count() > 0) guard_.keepOnCourse(gs, *this, course.item(0).picture.width, course.item(0).picture.height);
-  phase("camera");
   updateCamera(ctx_);
-  phase("playfield");
   drawPlayingField(ctx_);
-  phase("holeflow");
   // A practice hole's cup leads back to the same hole, never to the next.
   if (!practiceHole_.empty() && gs.holed_out) gs.current_hole = practiceHole_;
   runHoleFlow(ctx_);
   if (modalResult != 0 || !DXDraw.initialized()) return;  // closed from inside the title-card wait
-  phase("putting");
   puttingPhase(ctx_);
-  phase("stars");
   drawStarField(ctx_);
-  phase("hud");
   drawScoreHudAndBanner(ctx_);
-  phase("endcheck");
   endOfGameCheck(ctx_);
   if (gs.players[0].finished) drawEndScorecard();
-  phase("help");
   if (gs.game_screen == kScreenHelp) drawHelpPicture(ctx_);
-  phase("pointer");
   drawPointer(ctx_);
-  phase("flip");
   DXDraw.Flip();
 }
 

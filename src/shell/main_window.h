@@ -65,8 +65,6 @@ class TMain : public Window, public SimHost {
   void closeGameWindow();
 
   GameContext& context() { return ctx_; }
-  // Tests watch the frame's phases go by.
-  std::function<void(const char* phase)> onPhase;
 
   // Window
   void onKeyDown(int key, ShiftState s) override;
@@ -89,9 +87,6 @@ class TMain : public Window, public SimHost {
   int32_t surfaceHeight() const override { return DXDraw.SurfaceHeight(); }
 
  private:
-  void phase(const char* name) {
-    if (onPhase) onPhase(name);
-  }
   void showCentred(ImageList& list, int item);
   void showTitleCard();
   void drawEndScorecard();

@@ -2,6 +2,7 @@
 // draw its pictures.
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "content_test_helpers.h"
 #include "media/pixel_format.h"
 
@@ -31,6 +32,10 @@ struct ItemShape {
   int item, patterns, width, height;
 };
 
+void PrintTo(const ItemShape& c, std::ostream* os) {
+  *os << "item " << c.item;
+}
+
 class GuiItemShape : public GuiArchive, public ::testing::WithParamInterface<ItemShape> {};
 
 TEST_P(GuiItemShape, PatternCountAndSize) {
@@ -47,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Items, GuiItemShape,
                                            ItemShape{7, 67, 6, 10}, ItemShape{8, 12, 9, 17},
                                            ItemShape{9, 32, 96, 142}, ItemShape{10, 32, 96, 142},
                                            ItemShape{11, 256, 1, 1}, ItemShape{15, 1, 16, 16},
-                                           ItemShape{16, 1, 16, 16}, ItemShape{17, 1, 16, 16}));
+                                           ItemShape{16, 1, 16, 16}, ItemShape{17, 1, 16, 16}),
+    fg::test::PrintedName());
 
 // A screen rectangle the game draws on or clicks in, and the panel that must
 // lie under all of it (the panel is drawn at 4, 4).
@@ -77,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PanelPlace{"small close area", 2, 269, 4, 544, 19},
                       PanelPlace{"small name line, 21 characters", 2, 86, 9, 86 + 21 * 6, 19},
                       PanelPlace{"small strokes", 2, 207, 9, 219, 19},
-                      PanelPlace{"small par", 2, 227, 9, 239, 19}));
+                      PanelPlace{"small par", 2, 227, 9, 239, 19}),
+    fg::test::NamedBy(&PanelPlace::what));
 
 TEST_F(GuiArchive, PushMarkHidesTheMethodIndicator) {
   // The mark is drawn at (193, 49).

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "case_name.h"
 #include "content_test_helpers.h"
 #include "media/file_io.h"
 #include "platform/avi_writer.h"
@@ -50,7 +51,7 @@ TEST(BallTextures, SixOrMoreAndTheClassicBallComesFirst) {
     const Picture p = decodeBitmapFile(bytes);
     EXPECT_EQ(p.width, 16) << n;
     EXPECT_EQ(p.height, 16) << n;
-    if (n == "classic.bmp") EXPECT_EQ(p, gui.item(11).picture) << "gui.dxg carries the default ball";
+    if (n == "classic.bmp") { EXPECT_EQ(p, gui.item(11).picture) << "gui.dxg carries the default ball"; }
   }
 }
 
@@ -81,7 +82,8 @@ TEST_P(IntroVideo, DecodesWithPictureAndSound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, IntroVideo,
-                         ::testing::Values(VideoCase{"brackwater.avi", 75, 3.0}, VideoCase{"intro.avi", 200, 8.0}));
+                         ::testing::Values(VideoCase{"brackwater.avi", 75, 3.0}, VideoCase{"intro.avi", 200, 8.0}),
+    fg::test::NamedBy(&VideoCase::file));
 
 }  // namespace
 }  // namespace fg

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "case_name.h"
 #include "content_test_helpers.h"
 #include "media/wave_list.h"
 
@@ -71,14 +72,17 @@ TEST_P(SoundItem, CleanMonoPcm) {
     EXPECT_EQ(peakOf(s), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, SoundItem, ::testing::Range(0, 22));
+INSTANTIATE_TEST_SUITE_P(All, SoundItem, ::testing::Range(0, 22),
+    fg::test::PrintedName());
 
 TEST(SoundArchive, UsedSoundsAreDistinct) {
   WaveList list;
   list.loadFromFile(gameFile("sound.dxw"));
   for (int a = 0; a < list.count(); ++a)
     for (int b = a + 1; b < list.count(); ++b)
-      if (isUsedSound(a) && isUsedSound(b)) EXPECT_NE(list.item(a).wave.data, list.item(b).wave.data) << a << " " << b;
+      if (isUsedSound(a) && isUsedSound(b)) {
+        EXPECT_NE(list.item(a).wave.data, list.item(b).wave.data) << a << " " << b;
+      }
 }
 
 TEST(MenuMusic, LoopsWithoutASeam) {

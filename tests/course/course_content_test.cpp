@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "case_name.h"
 #include "media/image_list.h"
 #include "media/wave_list.h"
 #include "sim/geometry.h"
@@ -75,7 +76,7 @@ TEST(Courses, EveryAreaKindWithAnEffectIsPlayedSomewhere) {
       }
   }
   for (int32_t k = 1; k <= 36; ++k)
-    if (k != 13 && k != 31) EXPECT_TRUE(kinds.count(k)) << "kind " << k << " is on no hole";
+    if (k != 13 && k != 31) { EXPECT_TRUE(kinds.count(k)) << "kind " << k << " is on no hole"; }
   EXPECT_EQ(switch_states, (std::set<int32_t>{1, 2, 3}));
 }
 
@@ -156,7 +157,8 @@ TEST_P(HoleArchives, HoldEveryItemTheGameDraws) {
   EXPECT_FALSE(sounds.item(1).wave.data.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Course, HoleArchives, ::testing::ValuesIn(kHoles));
+INSTANTIATE_TEST_SUITE_P(Course, HoleArchives, ::testing::ValuesIn(kHoles),
+    fg::test::PrintedName());
 
 // A hole smaller than the screen would sit in black bars.
 TEST(Courses, EveryHoleFillsTheScreen) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "case_name.h"
 #include "sim/geometry.h"
 #include "sim/putt_runner.h"
 #include "sim/recording_host.h"
@@ -37,13 +38,18 @@ TEST_P(HoleSolves, WithinPar) {
 INSTANTIATE_TEST_SUITE_P(Course, HoleSolves,
                          ::testing::Values("training1", "training2", "course1hole1", "course1hole2",
                                            "course1hole3", "course1hole4", "course1hole5", "course1hole6",
-                                           "course1hole7", "course1hole8", "course1hole9"));
+                                           "course1hole7", "course1hole8", "course1hole9"),
+    fg::test::PrintedName());
 
 struct DragCase {
   int32_t dx, dy;
   int32_t angle;
   double speed;
 };
+
+void PrintTo(const DragCase& c, std::ostream* os) {
+  *os << "drag " << c.dx << "," << c.dy;
+}
 
 class PullDrag : public ::testing::TestWithParam<DragCase> {};
 
@@ -59,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Drags, PullDrag,
                          ::testing::Values(DragCase{-80, 0, 0, 2.0}, DragCase{80, 0, 128, 2.0},
                                            DragCase{0, -40, 64, 1.0}, DragCase{0, 40, 192, 1.0},
                                            DragCase{-160, 0, 0, 4.0}, DragCase{-170, 0, 0, 4.0},
-                                           DragCase{30, 40, 166, 1.25}, DragCase{0, 0, 64, 0.0}));
+                                           DragCase{30, 40, 166, 1.25}, DragCase{0, 0, 64, 0.0}),
+    fg::test::PrintedName());
 
 TEST(PullShotFor, EveryAngleHasAnExactDragAtEverySpeedTried) {
   for (double speed : SolverOptions{}.speeds)
@@ -67,7 +74,7 @@ TEST(PullShotFor, EveryAngleHasAnExactDragAtEverySpeedTried) {
       PullShot s = pullShotFor(a, speed);
       ASSERT_EQ(s.angle, a) << "speed " << speed;
       // Short drags cannot point every way; from a length of 40 on they can.
-      if (speed >= 1.0) EXPECT_NEAR(s.speed, speed, 0.1) << "angle " << a;
+      if (speed >= 1.0) { EXPECT_NEAR(s.speed, speed, 0.1) << "angle " << a; }
       PullShot again = pullShotFromDrag(s.drag_x, s.drag_y);
       EXPECT_EQ(again.angle, s.angle);
       EXPECT_EQ(again.speed, s.speed);

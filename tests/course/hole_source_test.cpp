@@ -2,6 +2,7 @@
 // game reads back, and descriptions that must be refused rather than built.
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "hole_source.h"
 #include "media/error.h"
 #include "sim/hole_file.h"
@@ -13,6 +14,10 @@ namespace {
 struct WallCase {
   int32_t x1, y1, x2, y2, kind;
 };
+
+void PrintTo(const WallCase& c, std::ostream* os) {
+  *os << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
+}
 
 class WallKind : public ::testing::TestWithParam<WallCase> {};
 
@@ -26,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Directions, WallKind,
                          ::testing::Values(WallCase{0, 10, 100, 10, 4}, WallCase{10, 0, 10, 90, 2},
                                            WallCase{0, 100, 100, 0, 6}, WallCase{0, 0, 80, 80, 7},
                                            WallCase{0, 100, 200, 0, 1}, WallCase{0, 0, 200, 100, 3},
-                                           WallCase{0, 0, 100, 30, 0}, WallCase{5, 5, 5, 5, 0}));
+                                           WallCase{0, 0, 100, 30, 0}, WallCase{5, 5, 5, 5, 0}),
+    fg::test::PrintedName());
 
 const char* kSmall = R"(name tiny
 title "T" "small"

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "case_name.h"
 #include "launchpad_fixture.h"
 
 namespace fg {
@@ -57,7 +58,8 @@ TEST_P(CutVideo, PlaysWhatIsThereAndEnds) {
   EXPECT_LT(ms, 60000u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, CutVideo, ::testing::Values(5, 20, 50, 80, 99, 101));
+INSTANTIATE_TEST_SUITE_P(Lengths, CutVideo, ::testing::Values(5, 20, 50, 80, 99, 101),
+    fg::test::PrintedName());
 
 }  // namespace
 }  // namespace fg

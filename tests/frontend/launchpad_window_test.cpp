@@ -159,10 +159,10 @@ TEST_P(FramePacing, ArrowButtonsStepTheBar) {
   pad.show();
   clickOn(ControlId::tab_setup);
   for (size_t i = 0; i < c.clicks.size(); ++i) {
-    int before = pad.clickCount();
+    int before = clicksHeard();
     clickOn(c.clicks[i]);
     EXPECT_EQ(pad.controls.frameskip, c.positions[i]) << "after click " << i;
-    EXPECT_EQ(pad.clickCount(), before + 1);
+    EXPECT_EQ(clicksHeard(), before + 1);
   }
 }
 
@@ -197,7 +197,7 @@ TEST_F(LaunchpadTest, TabsShowTheirPanelsAndSetTrainingMode) {
   clickOn(ControlId::tab_game);
   EXPECT_EQ(pad->controls.label3, "The game ends if score is 2 over par");
   EXPECT_EQ(training, (std::vector<bool>{true, false}));
-  EXPECT_EQ(pad->clickCount(), 4);
+  EXPECT_EQ(clicksHeard(), 4);
   clickOn(ControlId::tab_exit);
   clickOn(ControlId::quit);
   EXPECT_TRUE(app.terminated());
@@ -206,7 +206,7 @@ TEST_F(LaunchpadTest, TabsShowTheirPanelsAndSetTrainingMode) {
 TEST_F(LaunchpadTest, SetupControlsFollowClicks) {
   showSkipped();
   clickOn(ControlId::tab_setup);
-  int clicks = pad->clickCount();
+  int clicks = clicksHeard();
   clickOn(ControlId::screen800);
   clickOn(ControlId::soundoff);
   clickOn(ControlId::bgsounds);
@@ -220,13 +220,13 @@ TEST_F(LaunchpadTest, SetupControlsFollowClicks) {
   EXPECT_FALSE(c.bgsounds);
   EXPECT_FALSE(c.skipintro);
   EXPECT_FALSE(c.fastwrites);
-  EXPECT_EQ(pad->clickCount(), clicks + 5);  // every box and radio clicks on the press
+  EXPECT_EQ(clicksHeard(), clicks + 5);  // every box and radio clicks on the press
   // A right press clicks but changes nothing.
   const Rect r = controlOf(ControlId::screen1024).rect;
   platform.pushClick(r.left + 5, r.top + 5, MouseButton::Right);
   app.pumpMessages();
   EXPECT_FALSE(c.screen1024);
-  EXPECT_EQ(pad->clickCount(), clicks + 6);
+  EXPECT_EQ(clicksHeard(), clicks + 6);
   // Controls of a hidden panel do not react.
   clickOn(ControlId::tab_game);
   clickOn(ControlId::screen1024);
@@ -253,7 +253,6 @@ TEST_F(LaunchpadTest, PlayerNameTakesTypedText) {
 TEST_F(LaunchpadTest, StartGameHandsOverDisplayAndSoundAndTakesThemBack) {
   showSkipped();
   ASSERT_TRUE(pad->DXSong.item(0).isPlaying());
-  int music = pad->musicStarts();
   clickOn(ControlId::tab_setup);
   clickOn(ControlId::screen1024);
   clickOn(ControlId::tab_game);
@@ -265,14 +264,11 @@ TEST_F(LaunchpadTest, StartGameHandsOverDisplayAndSoundAndTakesThemBack) {
     seen.push_back(stored("screen1024") ? "stored" : "not stored");
     seen.push_back(platform.displayOpen() ? "screen busy" : "screen free");
   };
-  int clicks = pad->clickCount();
   clickOn(ControlId::launch);
   EXPECT_EQ(seen, (std::vector<std::string>{"display free", "sound free", "setup hidden", "stored", "screen free"}));
-  EXPECT_EQ(pad->clickCount(), clicks + 2);  // the press and the button's own click
   EXPECT_TRUE(pad->DXinterface.initialized());
   EXPECT_TRUE(pad->DXSound.initialized());
   EXPECT_TRUE(pad->DXSong.item(0).isPlaying());
-  EXPECT_GT(pad->musicStarts(), music);
   EXPECT_TRUE(pad->controls.start_visible);
 }
 

@@ -1,5 +1,6 @@
 // The HUD panel under the mouse: presses mark buttons, clicks act, the title
 // strip's double click, the close area, and the game states that come first.
+#include "case_name.h"
 #include "input_fixture.h"
 
 namespace fg::test {
@@ -33,10 +34,10 @@ TEST_P(HudAreaTest, ClickActsByPlace) {
                                ? 40
                                : 0);
   EXPECT_EQ(gs.pull_putt, e != Effect::Method);
-  if (e == Effect::Method) EXPECT_EQ(bannerWords(), "PUSH PUTT METHOD");
+  if (e == Effect::Method) { EXPECT_EQ(bannerWords(), "PUSH PUTT METHOD"); }
   EXPECT_EQ(gs.sound_on, e != Effect::Sound);
-  if (e == Effect::Sound) EXPECT_EQ(bannerWords(), "SOUND OFF");
-  if (e == Effect::Replay) EXPECT_EQ(gs.banner_text, "old");
+  if (e == Effect::Sound) { EXPECT_EQ(bannerWords(), "SOUND OFF"); }
+  if (e == Effect::Replay) { EXPECT_EQ(gs.banner_text, "old"); }
   EXPECT_EQ(gs.game_screen, e == Effect::Help || e == Effect::HelpAndCentre ? kScreenHelp : kScreenPlay);
   EXPECT_EQ(gs.recentre_camera, e == Effect::Centre || e == Effect::HelpAndCentre);
   EXPECT_EQ(closes, e == Effect::Close ? 1 : 0);
@@ -62,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AreaCase{100, 10, Effect::None, false}, AreaCase{39, 80, Effect::Replay, true},
                       AreaCase{50, 80, Effect::Method, true}, AreaCase{70, 80, Effect::Sound, true},
                       AreaCase{90, 80, Effect::Help, true}, AreaCase{110, 80, Effect::Centre, true},
-                      AreaCase{200, 50, Effect::Method, true}, AreaCase{300, 10, Effect::Close, true}));
+                      AreaCase{200, 50, Effect::Method, true}, AreaCase{300, 10, Effect::Close, true}),
+    fg::test::PrintedName());
 
 TEST_F(HudClickTest, PressOnSharedEdgeMarksBothButtonsClickActsAsTheFirst) {
   move(39, 80);

@@ -5,6 +5,7 @@
 #include "media/archive_writer.h"
 #include "media/pixel_format.h"
 #include "state/game_state.h"
+#include "state/sound_items.h"
 
 namespace fg::test {
 
@@ -245,8 +246,8 @@ int InputFixture::framesUntilStrike(int limit) {
   return -1;
 }
 
-int InputFixture::clicks() const { return sounds.item(5).copyCount(); }
-int InputFixture::puttSounds() const { return sounds.item(0).copyCount(); }
+int InputFixture::clicks() const { return sounds.item(kSoundClick).copyCount(); }
+int InputFixture::puttSounds() const { return sounds.item(kSoundPutt).copyCount(); }
 
 std::string InputFixture::bannerWords() const {
   return gs.banner_text.size() >= kBannerLead ? gs.banner_text.substr(kBannerLead) : std::string{};

@@ -1,4 +1,5 @@
 // The game window's single-key commands.
+#include "case_name.h"
 #include "input_fixture.h"
 
 #include "media/archive_writer.h"
@@ -63,6 +64,10 @@ struct SkipCase {
   int from, to;
 };
 
+void PrintTo(const SkipCase& c, std::ostream* os) {
+  *os << "from " << c.from << " to " << c.to;
+}
+
 class FrameSkipTest : public KeyboardTest, public ::testing::WithParamInterface<SkipCase> {};
 
 TEST_P(FrameSkipTest, F6CountsOneToFour) {
@@ -77,7 +82,8 @@ TEST_P(FrameSkipTest, F6CountsOneToFour) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FrameSkipTest,
-                         ::testing::Values(SkipCase{1, 2}, SkipCase{2, 3}, SkipCase{3, 4}, SkipCase{4, 1}));
+                         ::testing::Values(SkipCase{1, 2}, SkipCase{2, 3}, SkipCase{3, 4}, SkipCase{4, 1}),
+    fg::test::PrintedName());
 
 TEST_F(KeyboardTest, F5CyclesTheFrameLimit) {
   gengine.setInterval(0);
@@ -100,6 +106,10 @@ struct ToggleCase {
   const char* off;
 };
 
+void PrintTo(const ToggleCase& c, std::ostream* os) {
+  *os << "key " << c.key;
+}
+
 class ToggleKeyTest : public KeyboardTest, public ::testing::WithParamInterface<ToggleCase> {};
 
 TEST_P(ToggleKeyTest, KeyFlipsItsSettingAndNamesIt) {
@@ -107,11 +117,14 @@ TEST_P(ToggleKeyTest, KeyFlipsItsSettingAndNamesIt) {
   bool before = gs.*c.flag;
   key(c.key);
   EXPECT_NE(gs.*c.flag, before);
-  if (c.on) EXPECT_EQ(bannerWords(), gs.*c.flag ? c.on : c.off);
-  else EXPECT_EQ(gs.banner_pos, -1);
+  if (c.on) {
+    EXPECT_EQ(bannerWords(), gs.*c.flag ? c.on : c.off);
+  } else {
+    EXPECT_EQ(gs.banner_pos, -1);
+  }
   key(c.key);
   EXPECT_EQ(gs.*c.flag, before);
-  if (c.on) EXPECT_EQ(bannerWords(), gs.*c.flag ? c.on : c.off);
+  if (c.on) { EXPECT_EQ(bannerWords(), gs.*c.flag ? c.on : c.off); }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -120,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ToggleCase{vk::F10, &GameState::debug_mode, "DEBUG MODE ON", "DEBUG MODE OFF"},
                       ToggleCase{vk::F4, &GameState::sound_on, "SOUND ON", "SOUND OFF"},
                       ToggleCase{vk::F3, &GameState::bgsound_on, "BACKGROUND SOUND ON", "BACKGROUND SOUND OFF"},
-                      ToggleCase{vk::F8, &GameState::pull_putt, "PULL PUTT METHOD", "PUSH PUTT METHOD"}));
+                      ToggleCase{vk::F8, &GameState::pull_putt, "PULL PUTT METHOD", "PUSH PUTT METHOD"}),
+    fg::test::PrintedName());
 
 TEST_F(KeyboardTest, SoundKeyClicksOnlyWhenTurningOn) {
   key(vk::F4);

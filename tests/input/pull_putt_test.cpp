@@ -1,5 +1,6 @@
 // The pull putt: press on the ball, drag away from the shot, release; the
 // following frames swing the putter forward and strike.
+#include "case_name.h"
 #include "input_fixture.h"
 
 #include "sim/geometry.h"
@@ -25,6 +26,10 @@ struct ReleaseCase {
   bool counted;
 };
 
+void PrintTo(const ReleaseCase& c, std::ostream* os) {
+  *os << "drag " << c.drag;
+}
+
 class PullReleaseTest : public PullPuttTest, public ::testing::WithParamInterface<ReleaseCase> {};
 
 TEST_P(PullReleaseTest, ReleaseDistanceOverFortyIsTheShotUpToFour) {
@@ -44,13 +49,18 @@ INSTANTIATE_TEST_SUITE_P(Distances, PullReleaseTest,
                          ::testing::Values(ReleaseCase{0, 0.0, 0.0, false}, ReleaseCase{1, 0.025, 0.025, true},
                                            ReleaseCase{80, 2.0, 2.0, true}, ReleaseCase{159, 3.975, 3.975, true},
                                            ReleaseCase{160, 4.0, 4.0, true}, ReleaseCase{161, 4.025, 4.0, true},
-                                           ReleaseCase{300, 7.5, 4.0, true}));
+                                           ReleaseCase{300, 7.5, 4.0, true}),
+    fg::test::PrintedName());
 
 struct PullBackCase {
   int dx, dy;
   double pullBack;
   int angle;
 };
+
+void PrintTo(const PullBackCase& c, std::ostream* os) {
+  *os << "drag " << c.dx << "," << c.dy;
+}
 
 class PullBackTest : public PullPuttTest, public ::testing::WithParamInterface<PullBackCase> {};
 
@@ -65,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(Drags, PullBackTest,
                          ::testing::Values(PullBackCase{100, 0, 50, 128}, PullBackCase{179, 0, 89.5, 128},
                                            PullBackCase{180, 0, 90, 128}, PullBackCase{181, 0, 90, 128},
                                            PullBackCase{-400, 0, 90, 0}, PullBackCase{0, 60, 30, 192},
-                                           PullBackCase{0, -60, 30, 64}, PullBackCase{-30, -30, 21, 32}));
+                                           PullBackCase{0, -60, 30, 64}, PullBackCase{-30, -30, 21, 32}),
+    fg::test::PrintedName());
 
 TEST_F(PullPuttTest, ForwardSwingSpeedsUpTwoPixelsAFrame) {
   aim(180, 0);
@@ -128,6 +139,10 @@ struct PressCase {
   bool starts;
 };
 
+void PrintTo(const PressCase& c, std::ostream* os) {
+  *os << "at " << c.x << "," << c.y << " camera " << c.cameraX << (c.moving ? " moving" : "");
+}
+
 class PullPressTest : public PullPuttTest, public ::testing::WithParamInterface<PressCase> {};
 
 TEST_P(PullPressTest, OnlyAPressWithin24PixelsOfTheRestingBallStarts) {
@@ -143,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(Presses, PullPressTest,
                          ::testing::Values(PressCase{343, 240, 0, false, true}, PressCase{344, 240, 0, false, false},
                                            PressCase{320, 216, 0, false, false}, PressCase{320, 240, 0, true, false},
                                            PressCase{220, 240, 100, false, true},  // the ball is in course pixels
-                                           PressCase{320, 240, 100, false, false}));
+                                           PressCase{320, 240, 100, false, false}),
+    fg::test::PrintedName());
 
 TEST_F(PullPuttTest, NewPressOnTheBallDuringTheSwingAimsAgain) {
   aim(180, 0);

@@ -1,5 +1,6 @@
 // The push putt: release on the ball, steer sideways, release, pull back,
 // release, push forward past the parking point.
+#include "case_name.h"
 #include "input_fixture.h"
 
 namespace fg::test {
@@ -105,6 +106,10 @@ struct BackCase {
   double speed;
 };
 
+void PrintTo(const BackCase& c, std::ostream* os) {
+  *os << "back " << c.back << " phase " << c.phase;
+}
+
 class PushBackSwingTest : public PushPuttTest, public ::testing::WithParamInterface<BackCase> {};
 
 TEST_P(PushBackSwingTest, MoreThanFifteenIsReady) {
@@ -119,7 +124,8 @@ TEST_P(PushBackSwingTest, MoreThanFifteenIsReady) {
 
 INSTANTIATE_TEST_SUITE_P(Lengths, PushBackSwingTest,
                          ::testing::Values(BackCase{-50, 2, 5}, BackCase{9, 2, 5}, BackCase{30, 2, 15},
-                                           BackCase{31, 3, 15.5}, BackCase{400, 3, 90}));
+                                           BackCase{31, 3, 15.5}, BackCase{400, 3, 90}),
+    fg::test::PrintedName());
 
 class PushCancelTest : public PushPuttTest, public ::testing::WithParamInterface<int> {};
 
@@ -145,7 +151,8 @@ TEST_P(PushCancelTest, RightClickInAnyPhaseCancelsWithoutAStroke) {
   EXPECT_EQ(gs.players[0].strokes, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Phases, PushCancelTest, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Phases, PushCancelTest, ::testing::Values(1, 2, 3, 4),
+    fg::test::PrintedName());
 
 TEST_F(PushPuttTest, ReleaseAwayFromTheBallOrWhileItMovesDoesNothing) {
   move(345, 240);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <unistd.h>
@@ -17,7 +18,7 @@ namespace {
 
 struct ScriptRun {
   GameState end;
-  std::set<int32_t> phases;  // putting phases seen at the putting step of a frame
+  std::set<int32_t> phases;  // putting phases of the frames shown on screen
   std::vector<std::string> shots;
 };
 
@@ -28,9 +29,19 @@ std::string readScript(const std::string& name) {
   return ss.str();
 }
 
+// Calls back at every picture put on screen.
+class WatchedPlatform : public HeadlessPlatform {
+ public:
+  std::function<void()> onPresent;
+  void present(const Surface& back) override {
+    HeadlessPlatform::present(back);
+    if (onPresent) onPresent();
+  }
+};
+
 ScriptRun play(const std::string& name, bool training, const std::filesystem::path& shots) {
   std::string text = readScript(name);
-  HeadlessPlatform platform;
+  WatchedPlatform platform;
   platform.setStep(scriptStepMs(text, 10));
   platform.setScript(parseInputScript(text));
   platform.setShotFolder(shots.string());
@@ -40,9 +51,7 @@ ScriptRun play(const std::string& name, bool training, const std::filesystem::pa
   ScriptRun run;
   TMain game(app, launchpad, std::string(FG_GAME_DIR) + "/");
   game.training_mode = training;
-  game.onPhase = [&](const char* phase) {
-    if (std::string(phase) == "putting") run.phases.insert(game.gs.putt_phase);
-  };
+  platform.onPresent = [&] { run.phases.insert(game.gs.putt_phase); };
   game.ShowModal();
   run.end = game.gs;
   run.shots = platform.shotsWritten();

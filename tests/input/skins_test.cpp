@@ -1,4 +1,5 @@
 // Interface pictures: "gui.dxg", the ball texture and the skin bitmaps.
+#include "case_name.h"
 #include "input_fixture.h"
 
 #include "input/interface_pictures.h"
@@ -116,6 +117,12 @@ struct FolderCase {
   std::string folder;  // below the game folder
 };
 
+void PrintTo(const FolderCase& c, std::ostream* os) {
+  *os << "selected";
+  for (bool b : c.selected) *os << (b ? "1" : "0");
+  *os << " " << (c.folder.empty() ? "game folder" : c.folder);
+}
+
 class SkinFolderTest : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(SkinFolderTest, LastSelectedAmongTheFirst256Wins) {
@@ -130,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(Lists, SkinFolderTest,
                                            FolderCase{{true, false, false, false}, "skins/[default interface]/"},
                                            FolderCase{{false, true, false, true}, "skins/c/"},
                                            FolderCase{{false, false, true}, "skins/b/"},
-                                           FolderCase{{}, ""}));
+                                           FolderCase{{}, ""}),
+    fg::test::PrintedName());
 
 TEST(SkinFolder, EntriesPast255AreNeverConsidered) {
   LaunchpadControls lp;

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "case_name.h"
 #include "media/blitter.h"
 #include "media/canvas.h"
 #include "media/image_list.h"
@@ -199,7 +200,8 @@ std::vector<RandomCase> randomCases() {
   return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Combinations, BlendRandom, testing::ValuesIn(randomCases()));
+INSTANTIATE_TEST_SUITE_P(Combinations, BlendRandom, testing::ValuesIn(randomCases()),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(BlendRandom, EveryPixelPairAt565) {
   // Exhaustive over channel values via pixel pairs on one row.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "media/canvas.h"
 
 namespace fg {
@@ -73,6 +74,10 @@ struct EllipseCase {
   int left, top, right, bottom;
 };
 
+void PrintTo(const EllipseCase& c, std::ostream* os) {
+  *os << c.left << "," << c.top << " to " << c.right << "," << c.bottom;
+}
+
 class CanvasEllipse : public testing::TestWithParam<EllipseCase> {};
 
 TEST_P(CanvasEllipse, OutlineInsideTheBoxTouchingEverySide) {
@@ -96,14 +101,17 @@ TEST_P(CanvasEllipse, OutlineInsideTheBoxTouchingEverySide) {
   EXPECT_EQ(minY, c.top);
   EXPECT_EQ(maxY, c.bottom - 1);
   // Transparent brush: the middle stays untouched.
-  if (c.right - c.left > 4 && c.bottom - c.top > 4) EXPECT_EQ(s.at((c.left + c.right) / 2, (c.top + c.bottom) / 2), 0);
+  if (c.right - c.left > 4 && c.bottom - c.top > 4) {
+    EXPECT_EQ(s.at((c.left + c.right) / 2, (c.top + c.bottom) / 2), 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, CanvasEllipse,
                          testing::Values(EllipseCase{2, 2, 12, 8}, EllipseCase{5, 5, 16, 16},
                                          EllipseCase{0, 0, 40, 40}, EllipseCase{3, 10, 33, 13},
                                          EllipseCase{10, 3, 11, 20}, EllipseCase{7, 7, 9, 9},
-                                         EllipseCase{1, 1, 30, 2}));
+                                         EllipseCase{1, 1, 30, 2}),
+    fg::test::PrintedName());
 
 TEST(Canvas, EllipsesOffTheSurfaceOrDegenerate) {
   Surface s(10, 10, PixelFormat::Rgb565);

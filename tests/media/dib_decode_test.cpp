@@ -25,7 +25,7 @@ struct Layout {
   bool core = false;      // 12-byte header
   bool topDown = false;   // negative height
   uint32_t compression = 0;
-  std::vector<uint32_t> masks;
+  std::vector<uint32_t> masks{};
 };
 
 // An independent encoder for the variants the decoder must accept.

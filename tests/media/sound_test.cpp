@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "media/archive_writer.h"
 #include "media/error.h"
 #include "media/sound_device.h"
@@ -159,6 +160,10 @@ struct VoiceCase {
   int copies;
 };
 
+void PrintTo(const VoiceCase& c, std::ostream* os) {
+  *os << "at most " << c.maxPlaying << " plays " << c.plays;
+}
+
 class OneShotCopies : public testing::TestWithParam<VoiceCase> {};
 
 TEST_P(OneShotCopies, OverlapUpToTheLimit) {
@@ -175,7 +180,8 @@ TEST_P(OneShotCopies, OverlapUpToTheLimit) {
 
 INSTANTIATE_TEST_SUITE_P(Limits, OneShotCopies,
                          testing::Values(VoiceCase{0, 1, 1}, VoiceCase{0, 5, 5}, VoiceCase{2, 5, 2},
-                                         VoiceCase{1, 3, 1}, VoiceCase{7, 3, 3}));
+                                         VoiceCase{1, 3, 1}, VoiceCase{7, 3, 3}),
+    fg::test::PrintedName());
 
 TEST(WaveItem, BusyCopyIsTakenOverAndMovedToTheEnd) {
   GameDevice g;

@@ -44,7 +44,7 @@ TEST(BallRenderer, TablesHoldTheDisc) {
   EXPECT_EQ(drawn, 148);
   for (int r = 0; r < 16; ++r)
     for (int c = 0; c < 16; ++c)
-      if (r < 3 || r > 13 || c == 0 || c == 15) EXPECT_EQ(kBallRemap[16 * r + c], 16 * r + c);
+      if (r < 3 || r > 13 || c == 0 || c == 15) { EXPECT_EQ(kBallRemap[16 * r + c], 16 * r + c); }
   EXPECT_EQ(kBallRemap[16 * 4 + 4], 85);
   EXPECT_EQ(kBallRemap[16 * 11 + 12], 187);
   EXPECT_EQ(kBallRemap[16 * 13 + 6], 198);  // row 13 bends too, mirroring row 3

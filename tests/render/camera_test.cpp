@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "render/camera.h"
 #include "render_test_helpers.h"
 
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         FollowCase{"bottom margin", 500, 700, 0, 200, 200, 200, 348},
         FollowCase{"follows y - z, not the ground", 500, 400, 150, 200, 200, 200, 122},
         FollowCase{"clamped at the course's right edge", 3990, 500, 0, 200, 200, 3360, 200},
-        FollowCase{"clamped at 0", 10, 10, 0, 200, 200, 0, 0}));
+        FollowCase{"clamped at 0", 10, 10, 0, 200, 200, 0, 0}),
+    fg::test::NamedBy(&FollowCase::what));
 
 TEST(Camera, FollowDistanceDoesNotWrapRound) {
   // 1.5e9 - (-2e9) does not fit 32 bits; taken as a wrapped difference it

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "render/effects.h"
 #include "render_test_helpers.h"
 
@@ -68,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BlendCase{"subtractive 128", -128, 0, 0x000000},
                       // pulse 100: alpha 255 - |200 - 255| = 200, only the glow is drawn
                       BlendCase{"pulse alone", 0, 100, 0x717171},
-                      BlendCase{"pulse at 255 is invisible", 0, 255, 0x404040}));
+                      BlendCase{"pulse at 255 is invisible", 0, 255, 0x404040}),
+    fg::test::NamedBy(&BlendCase::what));
 
 TEST_F(Effects, BlendOneNeverDrawnSubtractively) {
   // A bright item over a bright background: a subtractive draw would darken it.
@@ -133,6 +135,10 @@ struct RateCase {
   int32_t advance;
 };
 
+void PrintTo(const RateCase& c, std::ostream* os) {
+  *os << c.fps << " fps";
+}
+
 class EffectRate : public ::testing::TestWithParam<RateCase> {};
 
 TEST_P(EffectRate, AdvanceUpToSixty) {
@@ -144,7 +150,8 @@ TEST_P(EffectRate, AdvanceUpToSixty) {
 INSTANTIATE_TEST_SUITE_P(Rates, EffectRate,
                          ::testing::Values(RateCase{0, 4}, RateCase{14, 4}, RateCase{15, 4}, RateCase{16, 3},
                                            RateCase{20, 3}, RateCase{29, 2}, RateCase{30, 2},
-                                           RateCase{45, 1}, RateCase{60, 1}));
+                                           RateCase{45, 1}, RateCase{60, 1}),
+    fg::test::PrintedName());
 
 class EffectRateAboveSixty : public ::testing::TestWithParam<int32_t> {};
 
@@ -174,7 +181,8 @@ TEST_P(EffectRateAboveSixty, EveryNonLoopingEffectEnds) {
   EXPECT_NEAR(frames, fps / 3.0, 1.0 + fps / 60.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(HighRates, EffectRateAboveSixty, ::testing::Values(61, 75, 100, 144, 240, 1000, 5000));
+INSTANTIATE_TEST_SUITE_P(HighRates, EffectRateAboveSixty, ::testing::Values(61, 75, 100, 144, 240, 1000, 5000),
+    fg::test::PrintedName());
 
 }  // namespace
 }  // namespace fg

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "render/hole_flow_drawing.h"
 #include "render/hud.h"
 #include "render_test_helpers.h"
 #include "sim/geometry.h"
 #include "sim/hole_flow.h"
+#include "state/sound_items.h"
 
 namespace fg {
 namespace {
@@ -160,7 +162,7 @@ TEST_P(EndOfGame, GameOverOnlyAtRestOutsideTraining) {
   drawEndOfGameMessage(gs, nullptr, back);
   EXPECT_EQ(gs.players[0].finished, c.finished) << c.what;
   EXPECT_EQ(host.restarted.size(), c.finished ? 1u : 0u) << c.what;
-  if (c.finished) EXPECT_EQ(host.restarted[0], 10);
+  if (c.finished) { EXPECT_EQ(host.restarted[0], kSoundGameOver); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndOfGame,
@@ -168,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EndOfGame,
                                            EndCase{"one over at rest", 1, false, false, false},
                                            EndCase{"two over still rolling", 2, true, false, false},
                                            EndCase{"two over in training", 2, false, true, false},
-                                           EndCase{"far over at rest", 9, false, false, true}));
+                                           EndCase{"far over at rest", 9, false, false, true}),
+    fg::test::NamedBy(&EndCase::what));
 
 TEST_F(HoleFlow, EndMessagesShimmerWithThreeRandomNumbers) {
   // Large font: 61 glyphs of 10 x 12, all white except the blank.
@@ -197,6 +200,10 @@ struct MessageCase {
   int32_t firstX;
 };
 
+void PrintTo(const MessageCase& c, std::ostream* os) {
+  *os << c.hole << " score " << c.score;
+}
+
 class EndMessage : public HoleFlow, public ::testing::WithParamInterface<MessageCase> {};
 
 TEST_P(EndMessage, ChosenByHoleAndScore) {
@@ -208,14 +215,15 @@ TEST_P(EndMessage, ChosenByHoleAndScore) {
   gs.current_hole = c.hole;
   drawEndOfGameMessage(gs, &menu.item(0), back);
   EXPECT_EQ(test::pixelsNot(back, 0, 0, 640, 480, pixelOf(0)) > 0, c.drawn) << c.hole;
-  if (c.drawn) EXPECT_NE(back.at(c.firstX, 215), pixelOf(0));
+  if (c.drawn) { EXPECT_NE(back.at(c.firstX, 215), pixelOf(0)); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Messages, EndMessage,
                          ::testing::Values(MessageCase{"course1hole4", 2, true, 280},
                                            MessageCase{"done", 2, true, 265},  // (640 - 130) / 2 + 10
                                            MessageCase{"done", -1, true, 265},
-                                           MessageCase{"course1hole4", 1, false, 0}));
+                                           MessageCase{"course1hole4", 1, false, 0}),
+    fg::test::PrintedName());
 
 }  // namespace
 }  // namespace fg

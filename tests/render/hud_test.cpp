@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "render/hud.h"
 #include "render_test_helpers.h"
 
@@ -53,6 +54,10 @@ struct ScoreCase {
   int chars;
 };
 
+void PrintTo(const ScoreCase& c, std::ostream* os) {
+  *os << "score " << c.score;
+}
+
 class HudScore : public Hud, public ::testing::WithParamInterface<ScoreCase> {};
 
 TEST_P(HudScore, DigitWriterPlace) {
@@ -66,13 +71,18 @@ TEST_P(HudScore, DigitWriterPlace) {
 
 INSTANTIATE_TEST_SUITE_P(Scores, HudScore,
                          ::testing::Values(ScoreCase{-3, 22, 2}, ScoreCase{7, 32, 1}, ScoreCase{0, 32, 1},
-                                           ScoreCase{10, 22, 2}, ScoreCase{-12, 22, 3}));
+                                           ScoreCase{10, 22, 2}, ScoreCase{-12, 22, 3}),
+    fg::test::PrintedName());
 
 struct StrokeCase {
   bool small;
   int32_t strokes;
   int32_t x, y;
 };
+
+void PrintTo(const StrokeCase& c, std::ostream* os) {
+  *os << (c.small ? "small panel " : "full panel ") << c.strokes;
+}
 
 class HudStrokes : public Hud, public ::testing::WithParamInterface<StrokeCase> {};
 
@@ -87,7 +97,8 @@ TEST_P(HudStrokes, TenOrMoreMoveFivePixelsLeft) {
 
 INSTANTIATE_TEST_SUITE_P(Strokes, HudStrokes,
                          ::testing::Values(StrokeCase{false, 9, 118, 48}, StrokeCase{false, 10, 113, 48},
-                                           StrokeCase{true, 9, 206, 9}, StrokeCase{true, 10, 201, 9}));
+                                           StrokeCase{true, 9, 206, 9}, StrokeCase{true, 10, 201, 9}),
+    fg::test::PrintedName());
 
 TEST_F(Hud, NameLineOnlyWithoutBanner) {
   Surface back = draw();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "render/particles.h"
 #include "render_test_helpers.h"
 #include "sim/geometry.h"
@@ -51,13 +52,18 @@ INSTANTIATE_TEST_SUITE_P(
                       DeathCase{"soft landing dies whatever the bounces", 0.5, -0.6, 9, false},
                       // resting on the ground with a small upward speed
                       DeathCase{"gravity alone leaves exactly 0.5: still alive", 0, 0.0, 9, true},
-                      DeathCase{"no bounces left", 10, 0, 0, false}));
+                      DeathCase{"no bounces left", 10, 0, 0, false}),
+    fg::test::NamedBy(&DeathCase::what));
 
 struct TurnCase {
   int32_t kind;
   int32_t angle;
   int32_t expect;
 };
+
+void PrintTo(const TurnCase& c, std::ostream* os) {
+  *os << "kind " << c.kind << " angle " << c.angle;
+}
 
 class ParticleWallTurn : public ::testing::TestWithParam<TurnCase> {};
 
@@ -83,7 +89,8 @@ TEST_P(ParticleWallTurn, ByKind) {
 INSTANTIATE_TEST_SUITE_P(Kinds, ParticleWallTurn,
                          ::testing::Values(TurnCase{4, 32, 224}, TurnCase{1, 32, 186}, TurnCase{2, 32, 96},
                                            TurnCase{3, 32, 6}, TurnCase{6, 32, 160}, TurnCase{7, 32, 32},
-                                           TurnCase{4, 200, 56}, TurnCase{5, 32, 32}, TurnCase{9, 32, 32}));
+                                           TurnCase{4, 200, 56}, TurnCase{5, 32, 32}, TurnCase{9, 32, 32}),
+    fg::test::PrintedName());
 
 TEST(Particles, OnlyPlainEnabledWallsTurn) {
   GameState gs;

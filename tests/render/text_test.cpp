@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "render/bitmap_text.h"
 #include "render_test_helpers.h"
 #include "sim/sim_actions.h"
@@ -130,6 +131,10 @@ struct WindowCase {
   int lastPlace;    // 1-based place of the last glyph drawn
 };
 
+void PrintTo(const WindowCase& c, std::ostream* os) {
+  *os << (c.small ? "small panel at " : "full panel at ") << c.posBefore;
+}
+
 class BannerWindow : public Banner, public ::testing::WithParamInterface<WindowCase> {};
 
 TEST_P(BannerWindow, ScrollsOneCharacterEveryFourFrames) {
@@ -151,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, BannerWindow,
                                            WindowCase{false, 7, 1, 28},    // pos 8: from "B"
                                            WindowCase{true, 7, 1, 21},
                                            WindowCase{false, 131, 37, 4},  // pos 132: from "6"
-                                           WindowCase{true, 139, 39, 2}));  // pos 140: "89"
+                                           WindowCase{true, 139, 39, 2}),
+    fg::test::PrintedName());  // pos 140: "89"
 
 }  // namespace
 }  // namespace fg

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "case_name.h"
 #include "media/application.h"
 #include "media/frame_timer.h"
 #include "platform/headless_platform.h"
@@ -101,6 +102,10 @@ TEST_F(FrameTimerTest, EnablingWhileInactiveWaitsForActivation) {
 struct PacingCase {
   int32_t position, interval, frame_skip;
 };
+
+void PrintTo(const PacingCase& c, std::ostream* os) {
+  *os << "bar " << c.position;
+}
 class PacingTest : public ::testing::TestWithParam<PacingCase> {};
 
 TEST_P(PacingTest, BarGivesIntervalAndSubsteps) {
@@ -112,7 +117,8 @@ TEST_P(PacingTest, BarGivesIntervalAndSubsteps) {
 // 50 and 75 share the 33 ms interval but run 4 and 3 sub-steps.
 INSTANTIATE_TEST_SUITE_P(Bar, PacingTest,
                          ::testing::Values(PacingCase{25, 66, 4}, PacingCase{50, 33, 3}, PacingCase{75, 33, 2},
-                                           PacingCase{100, 0, 1}, PacingCase{99, 33, 2}, PacingCase{30, 66, 4}));
+                                           PacingCase{100, 0, 1}, PacingCase{99, 33, 2}, PacingCase{30, 66, 4}),
+    fg::test::PrintedName());
 
 }  // namespace
 }  // namespace fg

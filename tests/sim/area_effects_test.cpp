@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "sim/geometry.h"
 #include "sim_test_helpers.h"
+#include "state/sound_items.h"
 
 namespace fg {
 namespace {
@@ -40,7 +42,7 @@ TEST(Cup, SlowBallDropsIn) {
   EXPECT_EQ(gs.holed_area, 5);
   EXPECT_EQ(gs.current_hole, "course1hole2");
   EXPECT_EQ(gs.ball_speed, 1.0);
-  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{3});
+  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{kSoundCup});
 }
 
 TEST(Cup, AirborneBallPassesOver) {
@@ -67,6 +69,10 @@ struct WaterCase {
   double vz;
   bool from_air;
 };
+
+void PrintTo(const WaterCase& c, std::ostream* os) {
+  *os << (c.from_air ? "from the air vz " : "rolling vz ") << c.vz;
+}
 class WaterEntryTest : public ::testing::TestWithParam<WaterCase> {};
 TEST_P(WaterEntryTest, SplashDirection) {
   GameState gs = ballIn(24, 1.0);
@@ -81,7 +87,7 @@ TEST_P(WaterEntryTest, SplashDirection) {
   EXPECT_EQ(gs.drop_y, 60);
   EXPECT_EQ(gs.ball_z, 0);
   EXPECT_EQ(gs.ball_vz, 0);
-  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{13});
+  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{kSoundSplash});
   bool allNear = true;
   for (int i = 1; i <= 33; ++i) {
     const Particle& p = gs.particles[i];
@@ -99,7 +105,8 @@ TEST_P(WaterEntryTest, SplashDirection) {
   EXPECT_EQ(allNear, !GetParam().from_air);
 }
 INSTANTIATE_TEST_SUITE_P(Entries, WaterEntryTest,
-                         ::testing::Values(WaterCase{-2.0, true}, WaterCase{0.0, false}, WaterCase{1.0, false}));
+                         ::testing::Values(WaterCase{-2.0, true}, WaterCase{0.0, false}, WaterCase{1.0, false}),
+    fg::test::PrintedName());
 
 TEST(Water, NotFromHighUpOrTwice) {
   GameState gs = ballIn(24, 1.0);
@@ -135,7 +142,7 @@ TEST(BonusStroke, OncePerHole) {
   EXPECT_EQ(gs.effects[1].blend, 255);  // the ring restarts at 1
   EXPECT_EQ(gs.effects[2].blend, -192);
   EXPECT_EQ(gs.effect_next, 3);
-  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{21});
+  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{kSoundBonus});
   EXPECT_EQ(test::banners(host.events()), std::vector<std::string>{"BONUS STROKE"});
 }
 
@@ -186,7 +193,7 @@ TEST(Switch, SoundOnceUntilReset) {
   gs.areas[5].p1 = 2;
   AreaLoop(gs, host);
   AreaLoop(gs, host);
-  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{14});
+  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{kSoundSwitch});
   EXPECT_EQ(gs.effects[30].x, 883);
   EXPECT_EQ(gs.effects[30].image, 6);
   EXPECT_TRUE(gs.trigger_sound_done);

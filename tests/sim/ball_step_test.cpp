@@ -4,9 +4,11 @@
 
 #include <cmath>
 
+#include "case_name.h"
 #include "sim/geometry.h"
 #include "sim/hole_start.h"
 #include "sim_test_helpers.h"
+#include "state/sound_items.h"
 
 namespace fg {
 namespace {
@@ -25,7 +27,7 @@ TEST(BallSubStep, DropFromHoleStartLandsFiveTimes) {
     ++steps;
     BallSubStep(gs, host);
     for (const SimEvent& e : host.takeEvents()) {
-      if (e.kind == SimEvent::Kind::Sound && e.item == 2) {
+      if (e.kind == SimEvent::Kind::Sound && e.item == kSoundLanding) {
         landings.push_back(steps);
         rebounds.push_back(gs.ball_vz + 0.2);  // before this step's gravity
       }
@@ -101,7 +103,7 @@ TEST(BallSubStep, FastEntryIntoDragArea) {
   ballMotion(gs, host);
   EXPECT_EQ(gs.ball_speed, 2.0);
   auto events = host.takeEvents();
-  EXPECT_EQ(test::sounds(events), std::vector<int32_t>{2});
+  EXPECT_EQ(test::sounds(events), std::vector<int32_t>{kSoundLanding});
   ASSERT_EQ(test::countKind(events, SimEvent::Kind::Particles), 1);
   EXPECT_TRUE(gs.particles[1].dot);
   EXPECT_TRUE(gs.particles[33].shadow);
@@ -135,6 +137,10 @@ struct RampCase {
   bool airborne;
   double vz;
 };
+
+void PrintTo(const RampCase& c, std::ostream* os) {
+  *os << "speed " << c.speed;
+}
 class RampEdgeTest : public ::testing::TestWithParam<RampCase> {};
 TEST_P(RampEdgeTest, LeavingPlusRampAt170) {
   GameState gs = groundBall();
@@ -151,7 +157,8 @@ TEST_P(RampEdgeTest, LeavingPlusRampAt170) {
   EXPECT_EQ(gs.ramp_tag_prev, 0);
 }
 INSTANTIATE_TEST_SUITE_P(Speeds, RampEdgeTest,
-                         ::testing::Values(RampCase{2.5, 157, true, 2.3}, RampCase{1.95, 157, false, 0.0}));
+                         ::testing::Values(RampCase{2.5, 157, true, 2.3}, RampCase{1.95, 157, false, 0.0}),
+    fg::test::PrintedName());
 
 TEST(RampEdge, TurnOnlyOnceAfterTagChange) {
   GameState gs = groundBall();

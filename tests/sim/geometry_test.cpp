@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "case_name.h"
 #include "state/game_state.h"
 
 namespace fg {
@@ -26,18 +27,27 @@ struct RoundCase {
   double v;
   int32_t want;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os) {
+  *os << c.v;
+}
 class RoundTest : public ::testing::TestWithParam<RoundCase> {};
 TEST_P(RoundTest, HalvesGoToEven) { EXPECT_EQ(roundHalfEven(GetParam().v), GetParam().want); }
 INSTANTIATE_TEST_SUITE_P(Values, RoundTest,
                          ::testing::Values(RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2},
                                            RoundCase{-3.5, -4}, RoundCase{0.49999999999999994, 0},
-                                           RoundCase{2.6, 3}, RoundCase{-0.4, 0}, RoundCase{1e300, 0}));
+                                           RoundCase{2.6, 3}, RoundCase{-0.4, 0}, RoundCase{1e300, 0}),
+    fg::test::PrintedName());
 
 TEST(RoundTest, NaNGivesZero) { EXPECT_EQ(roundHalfEven(std::nan("")), 0); }
 
 struct AngleCase {
   int32_t ax, ay, bx, by, want;
 };
+
+void PrintTo(const AngleCase& c, std::ostream* os) {
+  *os << c.ax << "," << c.ay << " to " << c.bx << "," << c.by;
+}
 class PointAngleTest : public ::testing::TestWithParam<AngleCase> {};
 TEST_P(PointAngleTest, DirectionFromBToA) {
   const AngleCase& c = GetParam();
@@ -49,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, PointAngleTest,
                                            AngleCase{10, -10, 0, 0, 224}, AngleCase{-10, 10, 0, 0, 96},
                                            AngleCase{-10, -10, 0, 0, 160}, AngleCase{10, 10, 0, 0, 32},
                                            AngleCase{10, -1, 0, 0, 252}, AngleCase{100, 1, 0, 0, 0},
-                                           AngleCase{100, -1, 0, 0, 0}));
+                                           AngleCase{100, -1, 0, 0, 0}),
+    fg::test::PrintedName());
 
 TEST(VectorAngle, CasesOnDoubles) {
   EXPECT_EQ(VectorAngle(0.0, 0.0), 192);
@@ -74,6 +85,10 @@ struct QuadCase {
   int32_t px, py;
   bool want;
 };
+
+void PrintTo(const QuadCase& c, std::ostream* os) {
+  *os << c.px << "," << c.py;
+}
 class InQuadTest : public ::testing::TestWithParam<QuadCase> {};
 TEST_P(InQuadTest, BothWindings) {
   const QuadCase& c = GetParam();
@@ -82,12 +97,17 @@ TEST_P(InQuadTest, BothWindings) {
 }
 INSTANTIATE_TEST_SUITE_P(UnitSquare, InQuadTest,
                          ::testing::Values(QuadCase{10, 5, true}, QuadCase{5, 5, true}, QuadCase{11, 5, false},
-                                           QuadCase{0, 0, true}, QuadCase{5, -1, false}));
+                                           QuadCase{0, 0, true}, QuadCase{5, -1, false}),
+    fg::test::PrintedName());
 
 struct WallCase {
   int32_t px, py;
   bool want;
 };
+
+void PrintTo(const WallCase& c, std::ostream* os) {
+  *os << c.px << "," << c.py;
+}
 class OnWallTest : public ::testing::TestWithParam<WallCase> {};
 TEST_P(OnWallTest, EightPixelBand) {
   EXPECT_EQ(OnWall(0, 0, 100, 0, GetParam().px, GetParam().py), GetParam().want);
@@ -95,7 +115,8 @@ TEST_P(OnWallTest, EightPixelBand) {
 INSTANTIATE_TEST_SUITE_P(Horizontal, OnWallTest,
                          ::testing::Values(WallCase{50, 4, true}, WallCase{50, 5, false}, WallCase{-1, 0, false},
                                            WallCase{50, -4, true}, WallCase{100, 0, true},
-                                           WallCase{101, 0, false}));
+                                           WallCase{101, 0, false}),
+    fg::test::PrintedName());
 
 TEST(Folding, AngleByteAndFoldAngle) {
   EXPECT_EQ(FoldAngle(200), 72);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "case_name.h"
 #include "sim/area_effects.h"
 #include "sim/geometry.h"
 #include "sim/ini_text.h"
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IntCase{"1.5", 77}, IntCase{"true", 77}, IntCase{"", 77}, IntCase{"$FFFFFFFF", -1},
                       IntCase{"$100000000", 77}, IntCase{"2147483647", 2147483647},
                       IntCase{"-2147483648", INT32_MIN}, IntCase{"2147483648", 77}, IntCase{"0x", 77},
-                      IntCase{"-$10", -16}, IntCase{"0000000000012", 12}));
+                      IntCase{"-$10", -16}, IntCase{"0000000000012", 12}),
+    [](const auto& info) { return "case" + std::to_string(info.index) + "_" + fg::test::caseName(info.param.text); });
 
 TEST(IniText, SectionsAndKeysIgnoreCaseFirstWins) {
   IniText ini(

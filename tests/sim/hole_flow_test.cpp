@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "case_name.h"
 #include "sim/ball_step.h"
 #include "sim/geometry.h"
 #include "sim/putt_runner.h"
 #include "sim_test_helpers.h"
+#include "state/sound_items.h"
 
 namespace fg {
 namespace {
@@ -78,7 +80,7 @@ TEST(CupSequence, NextHoleStartsFromTheFolder) {
   EXPECT_TRUE(ev[0].looping);
   EXPECT_EQ(ev[1].kind, SimEvent::Kind::Effect);
   EXPECT_EQ(ev[1].slot.image, 13);
-  EXPECT_EQ(test::sounds(ev), std::vector<int32_t>{7});
+  EXPECT_EQ(test::sounds(ev), std::vector<int32_t>{kSoundTeleport});
 }
 
 TEST(CupSequence, LastCupFinishesOnceWithSoundWhateverTheSetting) {
@@ -89,7 +91,7 @@ TEST(CupSequence, LastCupFinishesOnceWithSoundWhateverTheSetting) {
   EXPECT_EQ(host.inits, 0);
   EXPECT_TRUE(gs.players[0].finished);
   EXPECT_EQ(gs.ball_z, -35);
-  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{18});
+  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{kSoundCompleted});
   EXPECT_STREQ(endOfGameMessage(gs), "YOU FINISHED");
 }
 
@@ -146,7 +148,7 @@ TEST(TunnelSequence, RideAndExit) {
   EXPECT_LE(gs.ball_angle, 8);
   EXPECT_GT(gs.ball_speed, 100.0 / 60 - 1e-9);
   EXPECT_LE(gs.ball_speed, 100.0 / 51 + 1e-9);
-  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{17});
+  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{kSoundTunnelExit});
   EXPECT_FALSE(tunnelSequence(gs, host));
 }
 
@@ -194,7 +196,7 @@ TEST(WaterSequence, SinksSplashesAndDropsBack) {
   EXPECT_TRUE(gs.ball_airborne);
   EXPECT_EQ(gs.effects[5].x, 103);
   EXPECT_EQ(gs.effects[5].y, 140 - 28 - 80);
-  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{7});
+  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{kSoundTeleport});
   ASSERT_EQ(test::countKind(host.events(), SimEvent::Kind::Effect), 2);
   EXPECT_EQ(host.events()[0].item, 26);
   EXPECT_EQ(host.events()[0].slot.x, 300 - 8);
@@ -222,6 +224,10 @@ struct EndCase {
   bool training;
   bool ends;
 };
+
+void PrintTo(const EndCase& c, std::ostream* os) {
+  *os << "score " << c.score << (c.moving ? " moving" : " at rest") << (c.training ? " training" : "");
+}
 class EndOfGameTest : public ::testing::TestWithParam<EndCase> {};
 TEST_P(EndOfGameTest, RestingTwoOverParEndsTheGame) {
   GameState gs;
@@ -231,7 +237,7 @@ TEST_P(EndOfGameTest, RestingTwoOverParEndsTheGame) {
   RecordingHost host;
   EXPECT_EQ(endOfGameCheck(gs, host, GetParam().training), GetParam().ends);
   EXPECT_EQ(gs.players[0].finished, GetParam().ends);
-  EXPECT_EQ(test::sounds(host.events()), GetParam().ends ? std::vector<int32_t>{10} : std::vector<int32_t>{});
+  EXPECT_EQ(test::sounds(host.events()), GetParam().ends ? std::vector<int32_t>{kSoundGameOver} : std::vector<int32_t>{});
   if (GetParam().ends) {
     EXPECT_STREQ(endOfGameMessage(gs), "GAME OVER");
   }
@@ -239,7 +245,8 @@ TEST_P(EndOfGameTest, RestingTwoOverParEndsTheGame) {
 }
 INSTANTIATE_TEST_SUITE_P(Cases, EndOfGameTest,
                          ::testing::Values(EndCase{false, 2, false, true}, EndCase{false, 1, false, false},
-                                           EndCase{true, 5, false, false}, EndCase{false, 5, true, false}));
+                                           EndCase{true, 5, false, false}, EndCase{false, 5, true, false}),
+    fg::test::PrintedName());
 
 TEST(PuttRunner, CopyRunsToRestAndLeavesOriginal) {
   GameState start = groundBall(100, 100);

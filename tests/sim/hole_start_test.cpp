@@ -61,33 +61,6 @@ TEST(HoleStart, ResetsAndKeepsWhatItShould) {
   EXPECT_TRUE(gs.effects[31].looping);
 }
 
-struct FixedCase {
-  const char* hole;
-  int32_t slot, x, y, image, blend, frame, pulse;
-};
-class FixedObjectTest : public ::testing::TestWithParam<FixedCase> {};
-TEST_P(FixedObjectTest, PlacedByName) {
-  const FixedCase& c = GetParam();
-  GameState gs;
-  gs.current_hole = c.hole;
-  RecordingHost host;
-  placeFixedObjects(gs, host);
-  const EffectSlot& e = gs.effects[c.slot];
-  EXPECT_EQ(e.x, c.x);
-  EXPECT_EQ(e.y, c.y);
-  EXPECT_EQ(e.image, c.image);
-  EXPECT_EQ(e.blend, c.blend);
-  EXPECT_EQ(e.frame, c.frame);
-  EXPECT_EQ(e.pulse, c.pulse);
-  EXPECT_TRUE(e.looping);
-}
-INSTANTIATE_TEST_SUITE_P(Holes, FixedObjectTest,
-                         ::testing::Values(FixedCase{"training1", 33, 782, 289, 9, 0, 0, 800},
-                                           FixedCase{"course1hole1", 31, 600, 500, 5, -128, 0, 0},
-                                           FixedCase{"course1hole1", 30, 600, 500, 5, 255, 0, 0},
-                                           FixedCase{"course1hole3", 34, 171, 125, 9, 250, 7, 0},
-                                           FixedCase{"course1hole2", 31, 252, 489, 8, 0, 0, 0}));
-
 TEST(HoleStart, NamesCompareExactly) {
   GameState gs;
   gs.current_hole = "Training1";

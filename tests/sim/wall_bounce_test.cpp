@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "sim/area_effects.h"
 #include "sim/geometry.h"
 #include "sim_test_helpers.h"
+#include "state/sound_items.h"
 
 namespace fg {
 namespace {
@@ -14,6 +16,10 @@ using test::groundBall;
 struct BounceCase {
   int32_t code, angle, want_byte;
 };
+
+void PrintTo(const BounceCase& c, std::ostream* os) {
+  *os << "code " << c.code << " angle " << c.angle;
+}
 class WallBounceAngleTest : public ::testing::TestWithParam<BounceCase> {};
 TEST_P(WallBounceAngleTest, MirrorsDirection) {
   GameState gs = groundBall();
@@ -26,11 +32,16 @@ INSTANTIATE_TEST_SUITE_P(Codes, WallBounceAngleTest,
                          ::testing::Values(BounceCase{64, 0, 128}, BounceCase{0, 64, 192},
                                            BounceCase{19, 200, 248}, BounceCase{109, 20, 18},
                                            BounceCase{-1, 10, 138}, BounceCase{32, 0, 192},
-                                           BounceCase{96, 0, 64}));
+                                           BounceCase{96, 0, 64}),
+    fg::test::PrintedName());
 
 struct MirrorCase {
   int32_t fold, m19, m109;
 };
+
+void PrintTo(const MirrorCase& c, std::ostream* os) {
+  *os << "fold " << c.fold;
+}
 class MirrorTableTest : public ::testing::TestWithParam<MirrorCase> {};
 TEST_P(MirrorTableTest, BandEdges) {
   EXPECT_EQ(mirrorCode(19, GetParam().fold), GetParam().m19);
@@ -42,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Bands, MirrorTableTest,
                                            MirrorCase{56, 34, 99}, MirrorCase{57, 32, 96},
                                            MirrorCase{72, 32, 96}, MirrorCase{112, 19, 83},
                                            MirrorCase{113, 26, 90}, MirrorCase{128, 32, 96},
-                                           MirrorCase{129, 32, 96}, MirrorCase{200, 32, 96}));
+                                           MirrorCase{129, 32, 96}, MirrorCase{200, 32, 96}),
+    fg::test::PrintedName());
 
 TEST(WallBounce, UnreducedResult) {
   GameState gs = groundBall();
@@ -58,7 +70,7 @@ TEST(WallBounce, HighBallGetsForceFieldFeedback) {
   RecordingHost host;
   WallBounce(gs, host, 64);
   auto events = host.takeEvents();
-  EXPECT_EQ(test::sounds(events), std::vector<int32_t>{11});
+  EXPECT_EQ(test::sounds(events), std::vector<int32_t>{kSoundForceField});
   EXPECT_EQ(test::banners(events), std::vector<std::string>{"FORCE FIELDS KEEP BALL IN PLAY"});
   EXPECT_EQ(test::countKind(events, SimEvent::Kind::Effect), 0);  // code 64 has no picture
   EXPECT_EQ(gs.banner_text, std::string(27, ' ') + "FORCE FIELDS KEEP BALL IN PLAY");
@@ -71,7 +83,7 @@ TEST(WallBounce, AtHeightTenOnlyTheKnock) {
   gs.banner_pos = -1;
   RecordingHost host;
   WallBounce(gs, host, 64);
-  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{1});
+  EXPECT_EQ(test::sounds(host.events()), std::vector<int32_t>{kSoundWall});
   EXPECT_EQ(gs.banner_pos, -1);
 }
 
