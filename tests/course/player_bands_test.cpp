@@ -49,7 +49,9 @@ TEST_P(CourseBands, GoodPlayerScoresAboutParAndTheHolesGetHarder) {
     si += static_cast<double>(i);
     sd += d;
     sid += static_cast<double>(i) * d;
-    if (i > 0) EXPECT_LE(d - (good[i - 1].mean - good[i - 1].par), 0.6) << good[i].hole << " is a leap" << table(good);
+    if (i > 0) {
+      EXPECT_LE(d - (good[i - 1].mean - good[i - 1].par), 0.6) << good[i].hole << " is a leap" << table(good);
+    }
   }
   const double n = static_cast<double>(good.size());
   EXPECT_GT(n * sid - si * sd, 0.0) << "the holes do not get harder along the course" << table(good);
