@@ -1,68 +1,55 @@
 #include "media/blitter.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
-#include "media/blend_ops.h"
-#include "media/blit_rows.h"
+#include "media/blit_kernels.h"
 
 namespace fg {
 namespace {
 
-using blend::AddFull;
-using blend::AddPart;
-using blend::BlendPart;
-using blend::Copy;
-using blend::SubFull;
-using blend::SubPart;
+using kernels::ScaledSpan;
 
-// Geometry of one scaled draw after clipping, in 16.16 source steps.
-struct ScaledSpan {
-  int32_t left, top, right, bottom;  // clipped destination
-  int64_t uStart, vStart, stepX, stepY;
-};
-
-using ScaledFn = void (*)(Surface&, const BlitSource&, const ScaledSpan&, int);
-
-template <typename Op, bool Keyed, PixelFormat SF, PixelFormat DF>
-void scaledLoop(Surface& dst, const BlitSource& src, const ScaledSpan& g, int a) {
-  const int w = g.right - g.left;
-  const size_t dPitch = static_cast<size_t>(dst.width);
-  const uint16_t* image = src.image->pixels.data();
-  const size_t sPitch = static_cast<size_t>(src.image->width);
-  uint16_t* drow = dst.row(g.top) + g.left;
-  int64_t v = g.vStart;
-  if (g.stepX == 0x10000) {
-    const size_t u = static_cast<size_t>(g.uStart >> 16);
-    for (int y = g.top; y < g.bottom; ++y, v += g.stepY, drow += dPitch)
-      rows::blendRow<Op, Keyed, SF, DF>(drow, image + static_cast<size_t>(v >> 16) * sPitch + u, w, src.key, a);
-    return;
-  }
-  for (int y = g.top; y < g.bottom; ++y, v += g.stepY, drow += dPitch)
-    rows::scaledRow<Op, Keyed, SF, DF>(drow, image + static_cast<size_t>(v >> 16) * sPitch, w,
-                                       static_cast<uint32_t>(g.uStart), static_cast<uint32_t>(g.stepX), src.key, a);
+bool avx2Available() {
+#if defined(FG_HAVE_AVX2_KERNELS)
+  return __builtin_cpu_supports("avx2");
+#else
+  return false;
+#endif
 }
 
-template <typename Op, bool Keyed>
-ScaledFn pickFormats(PixelFormat sf, PixelFormat df) {
-  constexpr auto k565 = PixelFormat::Rgb565, k555 = PixelFormat::Rgb555;
-  if (sf == k565) return df == k565 ? scaledLoop<Op, Keyed, k565, k565> : scaledLoop<Op, Keyed, k565, k555>;
-  return df == k565 ? scaledLoop<Op, Keyed, k555, k565> : scaledLoop<Op, Keyed, k555, k555>;
+const kernels::Table& tableFor(BlitPath path) {
+#if defined(FG_HAVE_AVX2_KERNELS)
+  if (path == BlitPath::Avx2) return kernels::kAvx2;
+#endif
+  (void)path;
+  return kernels::kSse2;
 }
 
-template <typename Op>
-ScaledFn pickKeyed(bool keyed, PixelFormat sf, PixelFormat df) {
-  return keyed ? pickFormats<Op, true>(sf, df) : pickFormats<Op, false>(sf, df);
+// The baseline table until start-up has looked at the processor, so a draw
+// made before that is still right.
+const kernels::Table* g_table = &kernels::kSse2;
+BlitPath g_path = BlitPath::Sse2;
+
+BlitPath pathAtStartUp() {
+  const char* forced = std::getenv("FAIRGLADE_BLIT");
+  if (forced && std::strcmp(forced, "sse2") == 0) return BlitPath::Sse2;
+  return avx2Available() ? BlitPath::Avx2 : BlitPath::Sse2;
 }
 
-ScaledFn pickScaled(BlendOp op, bool full, bool keyed, PixelFormat sf, PixelFormat df) {
+[[maybe_unused]] const bool g_chosen = (setBlitPath(pathAtStartUp()), true);
+
+int formatIndex(PixelFormat f) { return f == PixelFormat::Rgb555 ? 1 : 0; }
+
+kernels::Form formFor(BlendOp op, bool full) {
   switch (op) {
-    case BlendOp::Copy: return pickKeyed<Copy>(keyed, sf, df);
-    case BlendOp::Additive: return full ? pickKeyed<AddFull>(keyed, sf, df) : pickKeyed<AddPart>(keyed, sf, df);
-    case BlendOp::Blended: return full ? pickKeyed<Copy>(keyed, sf, df) : pickKeyed<BlendPart>(keyed, sf, df);
-    case BlendOp::Subtractive:
-      return full ? pickKeyed<SubFull>(keyed, sf, df) : pickKeyed<SubPart>(keyed, sf, df);
+    case BlendOp::Copy: return kernels::kCopy;
+    case BlendOp::Additive: return full ? kernels::kAddFull : kernels::kAddPart;
+    case BlendOp::Blended: return full ? kernels::kCopy : kernels::kBlendPart;
+    case BlendOp::Subtractive: return full ? kernels::kSubFull : kernels::kSubPart;
   }
-  return nullptr;
+  return kernels::kCopy;
 }
 
 // Steps, clipping and start positions of a scaled draw; false when nothing
@@ -95,28 +82,23 @@ bool scaledGeometry(const Surface& dst, const BlitSource& src, const Rect& dest,
   return true;
 }
 
-using CopyFn = void (*)(Surface&, const BlitSource&, const Rect&, int32_t, int32_t);
-
-template <bool Keyed, PixelFormat SF, PixelFormat DF>
-void copyLoop(Surface& dst, const BlitSource& src, const Rect& s, int32_t x, int32_t y) {
-  const int w = s.width(), h = s.height();
-  const size_t dPitch = static_cast<size_t>(dst.width), sPitch = static_cast<size_t>(src.image->width);
-  uint16_t* d = dst.row(y) + x;
-  const uint16_t* p = src.image->row(s.top) + s.left;
-  for (int r = 0; r < h; ++r, d += dPitch, p += sPitch) rows::blendRow<Copy, Keyed, SF, DF>(d, p, w, src.key, 0);
-}
-
-CopyFn pickCopy(bool keyed, PixelFormat sf, PixelFormat df) {
-  constexpr auto k565 = PixelFormat::Rgb565, k555 = PixelFormat::Rgb555;
-  if (keyed) {
-    if (sf == k565) return df == k565 ? copyLoop<true, k565, k565> : copyLoop<true, k565, k555>;
-    return df == k565 ? copyLoop<true, k555, k565> : copyLoop<true, k555, k555>;
-  }
-  if (sf == k565) return df == k565 ? copyLoop<false, k565, k565> : copyLoop<false, k565, k555>;
-  return df == k565 ? copyLoop<false, k555, k565> : copyLoop<false, k555, k555>;
+void drawScaled(Surface& dst, const BlitSource& src, const Rect& dest, kernels::Form form, int alpha) {
+  ScaledSpan g;
+  if (!scaledGeometry(dst, src, dest, g)) return;
+  g_table->scaled[form][src.keyed][formatIndex(src.image->format)][formatIndex(dst.format)](dst, src, g, alpha);
 }
 
 }  // namespace
+
+BlitPath blitPath() { return g_path; }
+
+bool blitPathAvailable(BlitPath path) { return path == BlitPath::Sse2 || avx2Available(); }
+
+void setBlitPath(BlitPath path) {
+  if (!blitPathAvailable(path)) return;
+  g_path = path;
+  g_table = &tableFor(path);
+}
 
 void blitCopy(Surface& dst, const BlitSource& src, int32_t x, int32_t y) {
   if (!src.image || dst.empty() || src.image->empty()) return;
@@ -135,22 +117,19 @@ void blitCopy(Surface& dst, const BlitSource& src, int32_t x, int32_t y) {
   cutLow(sl, dl, 0), cutLow(st, dt, 0), cutHigh(sr, dr, src.image->width), cutHigh(sb, db, src.image->height);
   if (dr <= dl || db <= dt || sr <= sl || sb <= st) return;
   Rect s{static_cast<int32_t>(sl), static_cast<int32_t>(st), static_cast<int32_t>(sr), static_cast<int32_t>(sb)};
-  pickCopy(src.keyed, src.image->format, dst.format)(dst, src, s, static_cast<int32_t>(dl), static_cast<int32_t>(dt));
+  g_table->copy[src.keyed][formatIndex(src.image->format)][formatIndex(dst.format)](
+      dst, src, s, static_cast<int32_t>(dl), static_cast<int32_t>(dt));
 }
 
 void blitStretched(Surface& dst, const BlitSource& src, const Rect& dest) {
-  if (!src.image) return;
-  ScaledSpan g;
-  if (!scaledGeometry(dst, src, dest, g)) return;
-  pickScaled(BlendOp::Copy, true, src.keyed, src.image->format, dst.format)(dst, src, g, 255);
+  if (!src.image || outsideSurface(dst, dest)) return;
+  drawScaled(dst, src, dest, kernels::kCopy, 255);
 }
 
 void blitBlend(Surface& dst, const BlitSource& src, const Rect& dest, BlendOp op, int32_t alpha) {
-  if (!src.image || alpha <= 0) return;
-  ScaledSpan g;
-  if (!scaledGeometry(dst, src, dest, g)) return;
+  if (!src.image || alpha <= 0 || outsideSurface(dst, dest)) return;
   const bool full = alpha >= 255;
-  pickScaled(op, full, src.keyed, src.image->format, dst.format)(dst, src, g, full ? 255 : alpha);
+  drawScaled(dst, src, dest, formFor(op, full), full ? 255 : alpha);
 }
 
 }  // namespace fg

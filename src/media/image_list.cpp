@@ -1,6 +1,7 @@
 #include "media/image_list.h"
 
 #include <algorithm>
+#include <climits>
 #include <exception>
 
 #include "media/archive_reader.h"
@@ -53,12 +54,18 @@ void PictureItem::upload(PixelFormat format) {
   key_ = colorToPixel(transparentColor, format);
   grid_ = patternGrid();
   uploaded_ = true;
+  buildRuns();
+}
+
+void PictureItem::buildRuns() {
+  runs_ = OpaqueRuns::build(image_, key_, grid_.columns, grid_.stepX, width());
 }
 
 void PictureItem::dropUpload() {
   uploaded_ = false;
   image_ = Surface();
   grid_ = Grid();
+  runs_.reset();
 }
 
 void PictureItem::setPicture(const Picture& p) {
@@ -68,32 +75,48 @@ void PictureItem::setPicture(const Picture& p) {
 
 void PictureItem::setTransparentColor(uint32_t bgr) {
   transparentColor = bgr;
-  if (uploaded_) key_ = colorToPixel(bgr, image_.format);
+  if (uploaded_) {
+    key_ = colorToPixel(bgr, image_.format);
+    buildRuns();
+  }
 }
+
+// Draws reject what cannot reach the surface before any pattern arithmetic:
+// many sprites of a frame lie off screen.
+struct PictureItem::Source {
+  static BlitSource of(const PictureItem& item, int32_t pattern) {
+    const Rect rect = item.patternRect(pattern);
+    const int column = item.grid_.columns > 0 ? pattern % item.grid_.columns : 0;
+    return {&item.image_, rect, item.transparent, item.key_, item.runs_ ? &*item.runs_ : nullptr, column};
+  }
+};
 
 void PictureItem::BlitPattern(Surface& dst, int32_t x, int32_t y, int32_t pattern) const {
   if (pattern < 0 || pattern >= patternCount()) return;
-  blitCopy(dst, {&image_, patternRect(pattern), transparent, key_}, x, y);
+  if (outsideSurface(dst, {x, y, static_cast<int32_t>(std::min<int64_t>(int64_t{x} + width(), INT32_MAX)),
+                           static_cast<int32_t>(std::min<int64_t>(int64_t{y} + height(), INT32_MAX))}))
+    return;
+  blitCopy(dst, Source::of(*this, pattern), x, y);
 }
 
 void PictureItem::BlitStretched(Surface& dst, const Rect& dest, int32_t pattern) const {
-  if (pattern < 0 || pattern >= patternCount()) return;
-  blitStretched(dst, {&image_, patternRect(pattern), transparent, key_}, dest);
+  if (pattern < 0 || pattern >= patternCount() || outsideSurface(dst, dest)) return;
+  blitStretched(dst, Source::of(*this, pattern), dest);
 }
 
 void PictureItem::BlitAdditive(Surface& dst, const Rect& dest, int32_t pattern, int32_t alpha) const {
-  if (pattern < 0 || pattern >= patternCount()) return;
-  blitBlend(dst, {&image_, patternRect(pattern), transparent, key_}, dest, BlendOp::Additive, alpha);
+  if (alpha <= 0 || pattern < 0 || pattern >= patternCount() || outsideSurface(dst, dest)) return;
+  blitBlend(dst, Source::of(*this, pattern), dest, BlendOp::Additive, alpha);
 }
 
 void PictureItem::BlitBlended(Surface& dst, const Rect& dest, int32_t pattern, int32_t alpha) const {
-  if (pattern < 0 || pattern >= patternCount()) return;
-  blitBlend(dst, {&image_, patternRect(pattern), transparent, key_}, dest, BlendOp::Blended, alpha);
+  if (alpha <= 0 || pattern < 0 || pattern >= patternCount() || outsideSurface(dst, dest)) return;
+  blitBlend(dst, Source::of(*this, pattern), dest, BlendOp::Blended, alpha);
 }
 
 void PictureItem::BlitSubtractive(Surface& dst, const Rect& dest, int32_t pattern, int32_t alpha) const {
-  if (pattern < 0 || pattern >= patternCount()) return;
-  blitBlend(dst, {&image_, patternRect(pattern), transparent, key_}, dest, BlendOp::Subtractive, alpha);
+  if (alpha <= 0 || pattern < 0 || pattern >= patternCount() || outsideSurface(dst, dest)) return;
+  blitBlend(dst, Source::of(*this, pattern), dest, BlendOp::Subtractive, alpha);
 }
 
 void ImageList::loadFromFile(const std::string& path) {

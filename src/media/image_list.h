@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "media/opaque_runs.h"
 #include "media/picture.h"
 #include "media/rect.h"
 #include "media/surface.h"
@@ -51,12 +52,18 @@ class PictureItem {
     int count() const { return columns * rows; }
   };
   Grid patternGrid() const;
+  // The opaque runs of the uploaded copy under its key, when the picture's
+  // runs are long enough to be worth them.
+  const std::optional<OpaqueRuns>& opaqueRuns() const { return runs_; }
 
  private:
+  struct Source;
+  void buildRuns();
   bool uploaded_ = false;
   Surface image_;
   uint16_t key_ = 0;
   Grid grid_;
+  std::optional<OpaqueRuns> runs_;
 };
 
 class ImageList {

@@ -6,6 +6,7 @@
 #include "media/blitter.h"
 #include "media/canvas.h"
 #include "media/image_list.h"
+#include "media/opaque_runs.h"
 #include "media/pixel_format.h"
 #include "media_fixtures.h"
 
@@ -75,6 +76,20 @@ void referenceDraw(Surface& dst, const Surface& src, Rect s, Rect d, BlendOp op,
       dst.row(static_cast<int>(y))[x] = reference(op, sp, dst.at(static_cast<int>(x), static_cast<int>(y)), a,
                                                   src.format, dst.format);
     }
+}
+
+// Runs fn once for every pixel loop this machine has (SSE2 and AVX2), so
+// both give the same pixels.
+template <typename Fn>
+void onEveryPath(Fn fn) {
+  const BlitPath before = blitPath();
+  for (BlitPath path : {BlitPath::Sse2, BlitPath::Avx2}) {
+    if (!blitPathAvailable(path)) continue;
+    setBlitPath(path);
+    SCOPED_TRACE(path == BlitPath::Avx2 ? "AVX2" : "SSE2");
+    fn();
+  }
+  setBlitPath(before);
 }
 
 PictureItem solidItem(int w, int h, uint32_t rgb, PixelFormat f) {
@@ -179,14 +194,16 @@ TEST_P(BlendRandom, MatchesThePlainFormula) {
   const RandomCase& c = GetParam();
   Surface src = randomSurface(41, 23, c.sf, 11);
   for (int i = 0; i < 200; ++i) src.pixels[(i * 37) % src.pixels.size()] = 0x0421;  // plenty of keyed pixels
-  Surface dst = randomSurface(64, 48, c.df, 12);
-  Surface want = dst;
-  Rect s{3, 2, 40, 21};
-  blitBlend(dst, {&src, s, c.keyed, 0x0421}, c.dest, c.op, c.alpha);
-  referenceDraw(want, src, s, c.dest, c.op, c.alpha, c.keyed, 0x0421);
-  ASSERT_EQ(dst.pixels.size(), want.pixels.size());
-  for (size_t i = 0; i < dst.pixels.size(); ++i)
-    ASSERT_EQ(dst.pixels[i], want.pixels[i]) << "pixel " << i % 64 << "," << i / 64;
+  onEveryPath([&] {
+    Surface dst = randomSurface(64, 48, c.df, 12);
+    Surface want = dst;
+    Rect s{3, 2, 40, 21};
+    blitBlend(dst, {&src, s, c.keyed, 0x0421}, c.dest, c.op, c.alpha);
+    referenceDraw(want, src, s, c.dest, c.op, c.alpha, c.keyed, 0x0421);
+    ASSERT_EQ(dst.pixels.size(), want.pixels.size());
+    for (size_t i = 0; i < dst.pixels.size(); ++i)
+      ASSERT_EQ(dst.pixels[i], want.pixels[i]) << "pixel " << i % 64 << "," << i / 64;
+  });
 }
 
 std::vector<RandomCase> randomCases() {
@@ -211,12 +228,101 @@ TEST(BlendRandom, EveryPixelPairAt565) {
     for (int i = 0; i < 256; ++i) src.pixels[i] = static_cast<uint16_t>(rng()), dst.pixels[i] = static_cast<uint16_t>(rng());
     for (BlendOp op : {BlendOp::Additive, BlendOp::Blended, BlendOp::Subtractive}) {
       int alpha = 1 + round * 4;
-      Surface got = dst;
-      blitBlend(got, {&src, {0, 0, 256, 1}, false, 0}, {0, 0, 256, 1}, op, alpha);
-      for (int i = 0; i < 256; ++i)
-        ASSERT_EQ(got.pixels[i], reference(op, src.pixels[i], dst.pixels[i], alpha, k565, k565)) << i;
+      onEveryPath([&] {
+        Surface got = dst;
+        blitBlend(got, {&src, {0, 0, 256, 1}, false, 0}, {0, 0, 256, 1}, op, alpha);
+        for (int i = 0; i < 256; ++i)
+          ASSERT_EQ(got.pixels[i], reference(op, src.pixels[i], dst.pixels[i], alpha, k565, k565)) << i;
+      });
     }
   }
+}
+
+// The fast paths against the plain formulas: opaque-run tables and the keyed
+// select, each instruction set, both formats, every alpha, an odd pattern
+// width that exercises full, half and quarter vectors and the scalar tail, and
+// clipping on each edge. The picture has two pattern columns; the right one
+// is drawn, so runs must be looked up in the right column.
+struct FastCase {
+  const char* label;
+  PixelFormat sf, df;
+  bool runs;
+  Rect dest;  // the pattern is 45 x 9
+};
+
+class FastPaths : public testing::TestWithParam<FastCase> {};
+
+// Keyed stretches of varied length, some rows all keyed, one all opaque.
+Surface runsPicture(PixelFormat f, uint16_t key) {
+  Surface s = randomSurface(93, 9, f, 61);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 93; ++x) {
+      const bool keyed = y == 2 || (y != 5 && (x * 7 + y * 13) % 29 < 4 + y);
+      if (keyed) s.row(y)[x] = key;
+      else if (s.row(y)[x] == key) s.row(y)[x] ^= 1;
+    }
+  return s;
+}
+
+TEST_P(FastPaths, MatchTheFormulas) {
+  const FastCase& c = GetParam();
+  const uint16_t key = 0x2C65;
+  const Surface src = runsPicture(c.sf, key);
+  const std::optional<OpaqueRuns> runs = OpaqueRuns::build(src, key, 2, 48, 45, 1);
+  ASSERT_TRUE(runs);
+  const Rect s{48, 0, 93, 9};
+  const BlitSource source{&src, s, true, key, c.runs ? &*runs : nullptr, 1};
+  const Surface base = randomSurface(71, 31, c.df, 62);
+  auto check = [&](BlendOp op, int alpha, auto draw) {
+    Surface got = base, want = base;
+    draw(got);
+    referenceDraw(want, src, s, c.dest, op, alpha, true, key);
+    ASSERT_EQ(got.pixels, want.pixels) << "alpha " << alpha;
+  };
+  onEveryPath([&] {
+    if (c.dest.width() == s.width() && c.dest.height() == s.height())
+      check(BlendOp::Copy, 255, [&](Surface& d) { blitCopy(d, source, c.dest.left, c.dest.top); });
+    check(BlendOp::Copy, 255, [&](Surface& d) { blitStretched(d, source, c.dest); });
+    for (BlendOp op : {BlendOp::Additive, BlendOp::Blended, BlendOp::Subtractive})
+      for (int alpha = 1; alpha <= 256; ++alpha)
+        check(op, alpha, [&](Surface& d) { blitBlend(d, source, c.dest, op, alpha); });
+  });
+}
+
+std::vector<FastCase> fastCases() {
+  const std::pair<const char*, Rect> dests[] = {
+      {"inside", {12, 5, 57, 14}},     {"left", {-17, 3, 28, 12}},    {"top", {4, -5, 49, 4}},
+      {"right", {50, 8, 95, 17}},      {"bottom", {9, 25, 54, 34}},   {"twice", {-7, -3, 83, 15}},
+      {"shrunk", {3, 2, 26, 7}},       {"corner", {40, 26, 85, 35}}};
+  std::vector<FastCase> cases;
+  for (bool runs : {true, false})
+    for (auto [sf, df] : {std::pair{k565, k565}, {k555, k555}, {k565, k555}})
+      for (const auto& [label, dest] : dests) cases.push_back({label, sf, df, runs, dest});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FastPaths, testing::ValuesIn(fastCases()), [](const auto& info) {
+  const FastCase& c = info.param;
+  return std::string(c.runs ? "runs_" : "select_") + (c.sf == k565 ? "565" : "555") + "to" +
+         (c.df == k565 ? "565_" : "555_") + c.label;
+});
+
+TEST(FastPaths, PictureItemsChooseRunsByLength) {
+  // A wide picture with long opaque runs gets a table; noise does not.
+  PictureItem wide;
+  wide.picture = test::makePicture(300, 4, [](int x, int) { return x == 150 ? 0 : 0x808080; });
+  wide.upload(k565);
+  EXPECT_TRUE(wide.opaqueRuns());
+  PictureItem noise;
+  noise.picture = test::makePicture(300, 4, [](int x, int y) { return (x + y) % 3 ? 0x808080 : 0; });
+  noise.upload(k565);
+  EXPECT_FALSE(noise.opaqueRuns());
+  // A new key rebuilds the table: keyed on grey, the wide picture is all key.
+  Surface dst = randomSurface(300, 4, k565, 71), before = dst;
+  wide.setTransparentColor(0x808080);
+  wide.BlitPattern(dst, 0, 0, 0);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 300; ++x) EXPECT_EQ(dst.at(x, y), x == 150 ? 0 : before.at(x, y));
 }
 
 struct ClipCase {

@@ -1,0 +1,33 @@
+#pragma once
+// The table of whole-draw routines the blitter chooses from, one table per
+// instruction set. The blitter clips and rejects; a routine only draws.
+#include <cstdint>
+
+#include "media/blitter.h"
+
+namespace fg::kernels {
+
+// Geometry of one scaled draw after clipping, in 16.16 source steps.
+struct ScaledSpan {
+  int32_t left, top, right, bottom;  // clipped destination
+  int64_t uStart, vStart, stepX, stepY;
+};
+
+// Copy of the clipped source rectangle `s` with its top-left at (x, y).
+using CopyFn = void (*)(Surface&, const BlitSource&, const Rect& s, int32_t x, int32_t y);
+using ScaledFn = void (*)(Surface&, const BlitSource&, const ScaledSpan&, int alpha);
+
+// Blend forms: the full-strength and partial forms of each operation.
+enum Form : int { kCopy, kAddFull, kAddPart, kBlendPart, kSubFull, kSubPart, kFormCount };
+
+struct Table {
+  CopyFn copy[2][2][2];                 // [keyed][source is 5-5-5][destination is 5-5-5]
+  ScaledFn scaled[kFormCount][2][2][2];  // [form][keyed][source 5-5-5][destination 5-5-5]
+};
+
+extern const Table kSse2;
+#if defined(FG_HAVE_AVX2_KERNELS)
+extern const Table kAvx2;
+#endif
+
+}  // namespace fg::kernels

@@ -1,0 +1,45 @@
+#pragma once
+// The opaque runs of a keyed picture: for every pixel row of every pattern
+// column, where the pixels that are drawn start and end. Built once when a
+// picture is uploaded, so a keyed copy moves whole runs and never looks at a
+// keyed pixel, and a keyed blend works only where there is something to blend.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "media/surface.h"
+
+namespace fg {
+
+struct OpaqueRun {
+  uint16_t begin, end;  // picture columns, end exclusive
+};
+
+class OpaqueRuns {
+ public:
+  // Average opaque pixels per run below which a picture keeps the select.
+  // Runs of a few dozen pixels still lose to it: every run ends a loop at
+  // a new length, which the processor mispredicts, while the select goes
+  // through a row of a narrow sprite at the same pace every time.
+  static constexpr int kMinAverageRun = 128;
+
+  // Runs for the patterns laid out in `columns` columns `stepX` apart, each
+  // `patternWidth` wide. Returns nothing when the runs average fewer than
+  // `minAverageRun` pixels, where a per-pixel select is quicker.
+  static std::optional<OpaqueRuns> build(const Surface& image, uint16_t key, int columns, int32_t stepX,
+                                         int32_t patternWidth, int minAverageRun = kMinAverageRun);
+
+  // Runs of picture row y inside pattern column `column`, left to right.
+  std::span<const OpaqueRun> row(int y, int column) const {
+    const uint32_t* f = first_.data() + static_cast<size_t>(y) * static_cast<size_t>(columns_) + column;
+    return {runs_.data() + f[0], runs_.data() + f[1]};
+  }
+
+ private:
+  int columns_ = 0;
+  std::vector<uint32_t> first_;  // index of the first run of (row, column); one extra at the end
+  std::vector<OpaqueRun> runs_;
+};
+
+}  // namespace fg
