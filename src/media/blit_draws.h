@@ -3,6 +3,7 @@
 // lane type. Included only by the files that build a table for an
 // instruction set; internal linkage like the rows.
 #include <algorithm>
+#include <cstring>
 
 #include "media/blit_kernels.h"
 #include "media/blit_rows.h"
@@ -46,8 +47,17 @@ void copyDraw(Surface& dst, const BlitSource& src, const Rect& s, int32_t x, int
     }
   }
   const uint16_t* p = src.image->row(s.top) + s.left;
-  for (int r = 0; r < h; ++r, d += dPitch, p += sPitch) blendRow<V, blend::Copy, Keyed, SF, DF>(d, p, w, src.key, 0);
+  if constexpr (!Keyed && SF == DF) {
+    if (w >= rows::kMemcpyRun) {
+      for (int r = 0; r < h; ++r, d += dPitch, p += sPitch) std::memcpy(d, p, static_cast<size_t>(w) * 2);
+      return;
+    }
+  }
+  rows::blendRect<V, blend::Copy, Keyed, SF, DF>(d, dPitch, w, h, [&](int r) { return p + r * sPitch; }, src.key, 0);
 }
+
+template <typename V>
+concept Expands = requires(const uint16_t* p, const uint8_t* i, uint16_t* o) { V::expand8(p, i, o); };
 
 // Columns per strip of a stretched draw: the column map and one expanded
 // source row fit on the stack.
@@ -71,10 +81,12 @@ void scaledDraw(Surface& dst, const BlitSource& src, const ScaledSpan& g, int a)
         return;
       }
     }
-    for (int r = 0; r < h; ++r, drow += dPitch) blendRow<V, Op, Keyed, SF, DF>(drow, img.row(rowAt(r)) + u, w, src.key, a);
+    rows::blendRect<V, Op, Keyed, SF, DF>(drow, dPitch, w, h, [&](int r) { return img.row(rowAt(r)) + u; }, src.key, a);
     return;
   }
   uint16_t cols[kStrip], line[kStrip];
+  alignas(16) uint8_t picks[kStrip * 2];
+  const bool widens = g.stepX < 0x10000;
   for (int x0 = 0; x0 < w; x0 += kStrip) {
     const int n = std::min(kStrip, w - x0);
     // Positions stay below 2^31: the geometry keeps the last sample inside a
@@ -82,18 +94,32 @@ void scaledDraw(Surface& dst, const BlitSource& src, const ScaledSpan& g, int a)
     uint32_t u = static_cast<uint32_t>(g.uStart + g.stepX * x0);
     const uint32_t step = static_cast<uint32_t>(g.stepX);
     for (int i = 0; i < n; ++i, u += step) cols[i] = static_cast<uint16_t>(u >> 16);
-    int64_t v = g.vStart;
-    int expanded = -1;
-    uint16_t* d = drow + x0;
-    for (int r = 0; r < h; ++r, v += g.stepY, d += dPitch) {
-      const int sy = static_cast<int>(v >> 16);
-      if (sy != expanded) {
-        const uint16_t* p = img.row(sy);
-        for (int i = 0; i < n; ++i) line[i] = p[cols[i]];
-        expanded = sy;
-      }
-      blendRow<V, Op, Keyed, SF, DF>(d, line, n, src.key, a);
+    if constexpr (Expands<V>) {
+      // Widening, eight columns in a row sample at most eight neighbouring
+      // source pixels: note which, as byte indices for one shuffle.
+      if (widens)
+        for (int i = 0; i + 8 <= n; i += 8)
+          for (int j = 0; j < 8; ++j) {
+            const int at = 2 * (cols[i + j] - cols[i]);
+            picks[2 * (i + j)] = static_cast<uint8_t>(at);
+            picks[2 * (i + j) + 1] = static_cast<uint8_t>(at + 1);
+          }
     }
+    int expanded = -1;
+    auto lineAt = [&](int r) -> const uint16_t* {
+      const int sy = static_cast<int>((g.vStart + g.stepY * r) >> 16);
+      if (sy == expanded) return line;
+      expanded = sy;
+      const uint16_t* p = img.row(sy);
+      int i = 0;
+      if constexpr (Expands<V>) {
+        if (widens)
+          for (; i + 8 <= n && cols[i] + 8 <= img.width; i += 8) V::expand8(p + cols[i], picks + 2 * i, line + i);
+      }
+      for (; i < n; ++i) line[i] = p[cols[i]];
+      return line;
+    };
+    rows::blendRect<V, Op, Keyed, SF, DF>(drow + x0, dPitch, n, h, lineAt, src.key, a);
   }
 }
 

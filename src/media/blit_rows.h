@@ -124,6 +124,35 @@ inline void vectorRow(uint16_t* d, const uint16_t* s, int n, uint16_t key, int a
   for (int x = 0; x < n; ++x) blendPixel<Op, Keyed, SF, DF>(d + x, s[x], key, a);
 }
 
+// A rectangle of h rows w pixels wide: row r of the source is srcRow(r). The
+// lane width is chosen once for the whole rectangle and the constants are set
+// up once, which is most of the cost of a small sprite's row.
+template <typename V, typename Op, bool Keyed, PixelFormat SF, PixelFormat DF, typename SrcRow>
+inline void blendRect(uint16_t* d, size_t dPitch, int w, int h, SrcRow srcRow, uint16_t key, int a) {
+  if constexpr (V::kLanes > 0) {
+    constexpr int L = V::kLanes;
+    if (w >= L) {
+      const Lanes<V> l(a, key);
+      for (int r = 0; r < h; ++r, d += dPitch) {
+        const uint16_t* s = srcRow(r);
+        const auto last = blendLanes<V, Op, Keyed, SF, DF>(V::load(s + w - L), V::load(d + w - L), l);
+        for (int x = 0; x + L <= w; x += L)
+          V::store(d + x, blendLanes<V, Op, Keyed, SF, DF>(V::load(s + x), V::load(d + x), l));
+        V::store(d + w - L, last);
+      }
+      return;
+    }
+    if constexpr (!std::is_void_v<typename V::Half>) {
+      blendRect<typename V::Half, Op, Keyed, SF, DF>(d, dPitch, w, h, srcRow, key, a);
+      return;
+    }
+  }
+  for (int r = 0; r < h; ++r, d += dPitch) {
+    const uint16_t* s = srcRow(r);
+    for (int x = 0; x < w; ++x) blendPixel<Op, Keyed, SF, DF>(d + x, s[x], key, a);
+  }
+}
+
 // Plain copies this long and longer go to memcpy; shorter ones cost less inline.
 constexpr int kMemcpyRun = 256;
 

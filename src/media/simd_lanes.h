@@ -100,6 +100,13 @@ struct Avx2 {
   static T add(T a, T b) { return _mm256_add_epi16(a, b); }
   static T equal(T a, T b) { return _mm256_cmpeq_epi16(a, b); }
   static T select(T keep, T a, T b) { return _mm256_blendv_epi8(b, a, keep); }
+  // Eight pixels picked from the eight at p by the byte indices at idx: a
+  // stretched row's columns gathered in one shuffle.
+  static void expand8(const uint16_t* p, const uint8_t* idx, uint16_t* out) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                     _mm_shuffle_epi8(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(idx))));
+  }
 };
 #endif
 
