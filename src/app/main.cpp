@@ -1,15 +1,15 @@
 // fairglade: the game. Full screen by default; --windowed for a window;
 // --headless runs without a display from an input script.
-#include <cstdio>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "frontend/personal_bests.h"
 #include "frontend/registry_store.h"
 #include "media/error.h"
+#include "media/file_io.h"
 #include "platform/headless_platform.h"
 #include "platform/sdl_factory.h"
 #include "shell/paths.h"
@@ -32,75 +32,107 @@ const char* kUsage =
     "  --version             print the version\n"
     "  --help                this text\n";
 
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw fg::GameError("Cannot open " + path);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
+struct Options {
+  bool headless = false, windowed = false, help = false, version = false;
+  fg::ProgramOptions program;
+  std::string script, shots = ".";
+  uint32_t step = 0, limit = 600000;
+};
+
+// A refused command line: the message, the usage, exit status 2.
+struct UsageError {
+  std::string message;
+};
+
+// Whole milliseconds in [lo, hi], digits only: "-1" or "10ms" is refused
+// rather than read as something else.
+uint32_t milliseconds(const char* option, const std::string& text, uint32_t lo, uint32_t hi) {
+  uint64_t v = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi) {
+    throw UsageError{std::string(option) + " needs a whole number of milliseconds from " + std::to_string(lo) +
+                     " to " + std::to_string(hi) + ", not \"" + text + "\""};
+  }
+  return static_cast<uint32_t>(v);
+}
+
+// One row per option; a new option is one more row.
+struct OptionRow {
+  const char* name;
+  bool takesValue;
+  void (*apply)(Options&, const std::string& value);
+};
+
+constexpr OptionRow kOptions[] = {
+    {"--help", false, [](Options& o, const std::string&) { o.help = true; }},
+    {"-h", false, [](Options& o, const std::string&) { o.help = true; }},
+    {"--version", false, [](Options& o, const std::string&) { o.version = true; }},
+    {"--headless", false, [](Options& o, const std::string&) { o.headless = true; }},
+    {"--windowed", false, [](Options& o, const std::string&) { o.windowed = true; }},
+    {"--settings", true, [](Options& o, const std::string& v) { o.program.settingsRoot = v; }},
+    {"--data", true, [](Options& o, const std::string& v) { o.program.dataRoot = v; }},
+    {"--script", true, [](Options& o, const std::string& v) { o.script = v; }},
+    {"--shots", true, [](Options& o, const std::string& v) { o.shots = v; }},
+    {"--step", true, [](Options& o, const std::string& v) { o.step = milliseconds("--step", v, 1, 3600000); }},
+    {"--time-limit", true,
+     [](Options& o, const std::string& v) { o.limit = milliseconds("--time-limit", v, 0, UINT32_MAX); }},
+    {"--game-dir", true, [](Options&, const std::string& v) { fg::setExeDirOverride(v); }},
+};
+
+Options parseOptions(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const OptionRow* row = nullptr;
+    for (const OptionRow& r : kOptions)
+      if (arg == r.name) row = &r;
+    if (!row) throw UsageError{"Unknown option " + arg};
+    std::string value;
+    if (row->takesValue) {
+      if (i + 1 >= argc) throw UsageError{arg + " needs a value"};
+      value = argv[++i];
+    }
+    row->apply(o, value);
+    if (o.help || o.version) break;
+  }
+  return o;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool headless = false, windowed = false;
-  fg::ProgramOptions options;
-  std::string script, shots = ".";
-  uint32_t step = 0, limit = 600000;
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
-    auto value = [&](const char* name) -> std::string {
-      if (i + 1 >= argc) {
-        std::cerr << name << " needs a value\n" << kUsage;
-        std::exit(2);
-      }
-      return argv[++i];
-    };
-    if (a == "--help" || a == "-h") {
-      std::cout << kUsage << "Settings are kept in " << fg::settingsFolder() << "\n"
-                << "Personal bests are kept in " << fg::dataFolder() << "\n";
-      return 0;
-    } else if (a == "--version") {
-      std::cout << "Fairglade (beta 3) 0.3.0\n";
-      return 0;
-    } else if (a == "--headless") {
-      headless = true;
-    } else if (a == "--windowed") {
-      windowed = true;
-    } else if (a == "--settings") {
-      options.settingsRoot = value("--settings");
-    } else if (a == "--data") {
-      options.dataRoot = value("--data");
-    } else if (a == "--script") {
-      script = value("--script");
-    } else if (a == "--shots") {
-      shots = value("--shots");
-    } else if (a == "--step") {
-      step = static_cast<uint32_t>(std::stoul(value("--step")));
-    } else if (a == "--time-limit") {
-      limit = static_cast<uint32_t>(std::stoul(value("--time-limit")));
-    } else if (a == "--game-dir") {
-      fg::setExeDirOverride(value("--game-dir"));
-    } else {
-      std::cerr << "Unknown option " << a << "\n" << kUsage;
-      return 2;
-    }
+  Options o;
+  try {
+    o = parseOptions(argc, argv);
+  } catch (const UsageError& e) {
+    std::cerr << e.message << "\n" << kUsage;
+    return 2;
+  }
+  if (o.help) {
+    std::cout << kUsage << "Settings are kept in " << fg::settingsFolder() << "\n"
+              << "Personal bests are kept in " << fg::dataFolder() << "\n";
+    return 0;
+  }
+  if (o.version) {
+    std::cout << "Fairglade (beta 3) 0.3.0\n";
+    return 0;
   }
   // A run given a settings folder of its own keeps its records beside them,
   // so trial runs and tests never touch the player's own.
-  if (options.dataRoot.empty() && !options.settingsRoot.empty()) options.dataRoot = options.settingsRoot + "/data";
+  if (o.program.dataRoot.empty() && !o.program.settingsRoot.empty())
+    o.program.dataRoot = o.program.settingsRoot + "/data";
   try {
-    if (headless) {
+    if (o.headless) {
       fg::HeadlessPlatform platform;
-      std::string text = script.empty() ? std::string() : readText(script);
-      platform.setStep(step ? step : fg::scriptStepMs(text, 10));
+      std::string text = o.script.empty() ? std::string() : fg::readTextFile(o.script, fg::kTextFileLimit);
+      platform.setStep(o.step ? o.step : fg::scriptStepMs(text, 10));
       platform.setScript(fg::parseInputScript(text));
-      platform.setShotFolder(shots);
-      platform.setTimeLimit(limit);
-      return fg::runProgram(platform, options);
+      platform.setShotFolder(o.shots);
+      platform.setTimeLimit(o.limit);
+      return fg::runProgram(platform, o.program);
     }
-    auto platform = fg::makeSdlPlatform(windowed);
-    return fg::runProgram(*platform, options);
+    auto platform = fg::makeSdlPlatform(o.windowed);
+    return fg::runProgram(*platform, o.program);
   } catch (const std::exception& e) {
     std::cerr << e.what() << std::endl;
     return 1;

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
-#include <vector>
 
 #include "media/error.h"
+#include "media/file_io.h"
 
 namespace fg {
 
@@ -45,24 +45,34 @@ bool makeFolders(const std::string& path) {
   return true;
 }
 
-enum class ReadResult { Ok, Missing, NoData, WrongType };
-
 ReadResult readValue(const std::string& subkey, const std::string& name, int32_t& out) {
   struct stat st{};
   if (::stat(subkey.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return ReadResult::Missing;
-  std::string file = subkey + "/" + name;
-  // Non-blocking so a pipe planted there cannot hang the game.
-  int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return ReadResult::NoData;
-  char buf[kMaxValueBytes + 1];
-  ssize_t got = -1;
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-      static_cast<size_t>(st.st_size) <= kMaxValueBytes) {
-    got = ::read(fd, buf, sizeof buf);
+  std::string text;
+  try {
+    text = readTextFile(subkey + "/" + name, kMaxValueBytes);
+  } catch (const GameError&) {
+    return ReadResult::NoData;  // not a plain file, or too long to be ours
   }
-  ::close(fd);
-  if (got <= 0 || static_cast<size_t>(got) > kMaxValueBytes) return ReadResult::NoData;
-  std::string_view text(buf, static_cast<size_t>(got));
+  return parseStoredValue(text, out);
+}
+
+// Through the one safe writer: a crash or a full disk leaves either the old
+// value or the new one, never half of one, and a link at the name is replaced.
+bool writeValue(const std::string& subkey, const std::string& name, int32_t value) {
+  if (!makeFolders(subkey)) return false;
+  try {
+    writeFileAtomically(subkey + "/" + name, std::string(kDwordTag) + ":" + std::to_string(value) + "\n");
+  } catch (const GameError&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ReadResult parseStoredValue(std::string_view text, int32_t& out) {
+  if (text.empty() || text.size() > kMaxValueBytes) return ReadResult::NoData;
   size_t colon = text.find(':');
   if (colon == std::string_view::npos) return ReadResult::NoData;
   if (text.substr(0, colon) != kDwordTag) return ReadResult::WrongType;
@@ -79,45 +89,6 @@ ReadResult readValue(const std::string& subkey, const std::string& name, int32_t
   out = static_cast<int32_t>(value);
   return ReadResult::Ok;
 }
-
-bool writeAll(int fd, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-// Temporary file, flush, rename: a crash or a full disk leaves either the old
-// value or the new one, never half of one.
-bool writeValue(const std::string& subkey, const std::string& name, int32_t value) {
-  if (!makeFolders(subkey)) return false;
-  std::string tmpl = subkey + "/." + name + ".XXXXXX";
-  std::vector<char> path(tmpl.begin(), tmpl.end());
-  path.push_back('\0');
-  int fd = ::mkstemp(path.data());
-  if (fd < 0) return false;
-  std::string text = std::string(kDwordTag) + ":" + std::to_string(value) + "\n";
-  bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  std::string target = subkey + "/" + name;
-  if (ok) ok = ::rename(path.data(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(path.data());
-    return false;
-  }
-  int dir = ::open(subkey.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
-}
-
-}  // namespace
 
 std::string configRoot() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");

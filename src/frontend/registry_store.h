@@ -7,8 +7,14 @@
 // untrusted: every read is bounded and checked.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace fg {
+
+// What one stored value file says: "dword:<decimal>" is a value; another tag
+// is a value of the wrong type; anything else holds no data.
+enum class ReadResult { Ok, Missing, NoData, WrongType };
+ReadResult parseStoredValue(std::string_view text, int32_t& out);
 
 // The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute
 // path, else $HOME/.config. Empty when neither can be found.

@@ -129,9 +129,10 @@ void Application::dispatchMouseDown(const InputEvent& e) {
     w->onMouseDown(e.button, held_, e.x, e.y);
     return;
   }
+  // In 64 bits: scripted and replayed positions may lie anywhere in 32.
   bool isDouble = haveClick_ && (e.time - lastClickTime_) <= platform_.doubleClickTime() &&
-                  std::abs(e.x - lastClickX_) <= kDoubleClickSlop &&
-                  std::abs(e.y - lastClickY_) <= kDoubleClickSlop;
+                  std::abs(int64_t{e.x} - lastClickX_) <= kDoubleClickSlop &&
+                  std::abs(int64_t{e.y} - lastClickY_) <= kDoubleClickSlop;
   if (isDouble) {
     // The second press of a double click: no click of its own.
     haveClick_ = false;

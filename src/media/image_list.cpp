@@ -121,7 +121,7 @@ void PictureItem::BlitSubtractive(Surface& dst, const Rect& dest, int32_t patter
 
 void ImageList::loadFromFile(const std::string& path) {
   clear();
-  std::vector<uint8_t> bytes = readWholeFile(path);
+  std::vector<uint8_t> bytes = readWholeFile(path, kArchiveFileLimit);
   loadFromMemory(bytes);
 }
 

@@ -216,7 +216,7 @@ Picture decodeBitmapFile(std::span<const uint8_t> bytes) {
 }
 
 Picture loadBitmapFile(const std::string& path) {
-  std::vector<uint8_t> bytes = readWholeFile(path);
+  std::vector<uint8_t> bytes = readWholeFile(path, kBitmapFileLimit);
   return decodeBitmapFile(bytes);
 }
 

@@ -108,7 +108,7 @@ WaveList::~WaveList() {
 
 void WaveList::loadFromFile(const std::string& path) {
   clear();
-  std::vector<uint8_t> bytes = readWholeFile(path);
+  std::vector<uint8_t> bytes = readWholeFile(path, kArchiveFileLimit);
   loadFromMemory(bytes);
 }
 

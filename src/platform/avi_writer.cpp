@@ -11,6 +11,8 @@ extern "C" {
 }
 
 #include "media/error.h"
+#include "media/file_io.h"
+#include "platform/avio_memory.h"
 
 namespace fg {
 
@@ -27,7 +29,8 @@ void check(int rc, const char* what) {
 }  // namespace
 
 struct AviWriter::State {
-  std::string path, tempPath;
+  std::string path;
+  MemoryOutput file;
   int width = 0, height = 0, fps = 25, audioRate = 0;
   VideoCodec codec = VideoCodec::Mpeg4;
   AVFormatContext* fmt = nullptr;
@@ -47,11 +50,8 @@ struct AviWriter::State {
     av_packet_free(&packet);
     avcodec_free_context(&video);
     avcodec_free_context(&audio);
-    if (fmt) {
-      if (fmt->pb) avio_closep(&fmt->pb);
-      avformat_free_context(fmt);
-    }
-    if (!finished && !tempPath.empty()) std::remove(tempPath.c_str());
+    // The output is our own memory, so FFmpeg leaves it alone here.
+    if (fmt) avformat_free_context(fmt);
   }
 
   void drain(AVCodecContext* ctx, AVStream* stream) {
@@ -112,17 +112,16 @@ AviWriter::AviWriter(const std::string& path, int width, int height, int fps, in
     : s_(std::make_unique<State>()) {
   s_->codec = codec;
   s_->path = path;
-  s_->tempPath = path + ".part";
   s_->width = width;
   s_->height = height;
   s_->fps = fps;
   s_->audioRate = audioRate;
-  check(avformat_alloc_output_context2(&s_->fmt, nullptr, "avi", s_->tempPath.c_str()),
-        "Cannot make an AVI file");
-  s_->fmt->flags |= AVFMT_FLAG_BITEXACT;
+  check(avformat_alloc_output_context2(&s_->fmt, nullptr, "avi", path.c_str()), "Cannot make an AVI file");
+  s_->fmt->flags |= AVFMT_FLAG_BITEXACT | AVFMT_FLAG_CUSTOM_IO;
   s_->openVideo();
   if (audioRate > 0) s_->openAudio();
-  check(avio_open(&s_->fmt->pb, s_->tempPath.c_str(), AVIO_FLAG_WRITE), "Cannot write the video file");
+  if (!s_->file.context()) throw GameError("Cannot write the video file");
+  s_->fmt->pb = s_->file.context();
   check(avformat_write_header(s_->fmt, nullptr), "Cannot write the video header");
   s_->frame = av_frame_alloc();
   s_->packet = av_packet_alloc();
@@ -180,9 +179,7 @@ void AviWriter::finish() {
     s_->drain(s_->audio, s_->audioStream);
   }
   check(av_write_trailer(s_->fmt), "Cannot finish the video file");
-  avio_closep(&s_->fmt->pb);
-  if (std::rename(s_->tempPath.c_str(), s_->path.c_str()) != 0)
-    throw GameError("Cannot put the video file \"" + s_->path + "\" in place");
+  writeFileAtomically(s_->path, s_->file.bytes());
   s_->finished = true;
 }
 

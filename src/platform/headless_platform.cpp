@@ -1,5 +1,6 @@
 #include "platform/headless_platform.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -105,11 +106,16 @@ void HeadlessPlatform::advance(uint32_t ms) {
   if (!audio_) return;
   // The null sound card still pulls samples, so voices run their course.
   audioCarry_ += static_cast<double>(audioSpec_.rate) * ms / 1000.0;
-  int frames = static_cast<int>(audioCarry_);
-  audioCarry_ -= frames;
-  if (frames <= 0) return;
-  audioScratch_.resize(static_cast<size_t>(frames) * audioSpec_.channels);
-  audio_->mix(audioScratch_.data(), frames, audioSpec_.channels, audioSpec_.rate);
+  const int64_t frames = static_cast<int64_t>(audioCarry_);
+  audioCarry_ -= static_cast<double>(frames);
+  // A long step is mixed a slice at a time, as a sound card pulls it, so a
+  // step of hours needs no buffer of hours.
+  constexpr int kSlice = 4096;
+  audioScratch_.resize(static_cast<size_t>(kSlice) * audioSpec_.channels);
+  for (int64_t done = 0; done < frames; done += kSlice) {
+    const int n = static_cast<int>(std::min<int64_t>(kSlice, frames - done));
+    audio_->mix(audioScratch_.data(), n, audioSpec_.channels, audioSpec_.rate);
+  }
 }
 
 void HeadlessPlatform::idlePass() { advance(step_); }

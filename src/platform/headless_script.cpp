@@ -10,6 +10,8 @@
 //   at frame 60 shot hole1.png   screenshot of that frame
 //   at 9000 quit
 // Lines starting with '#' and blank lines are skipped.
+#include <charconv>
+#include <cstdint>
 #include <sstream>
 
 #include "media/error.h"
@@ -41,7 +43,7 @@ void addMouse(std::vector<ScriptStep>& out, ScriptStep base, EventType t, int x,
   base.event.x = x;
   base.event.y = y;
   base.event.button = b;
-  base.when += delay;
+  base.when = base.when > UINT32_MAX - delay ? UINT32_MAX : base.when + delay;
   out.push_back(base);
 }
 
@@ -67,11 +69,10 @@ std::vector<ScriptStep> parseInputScript(const std::string& text) {
       step.byFrame = true;
       in >> when;
     }
-    try {
-      step.when = static_cast<uint32_t>(std::stoul(when));
-    } catch (...) {
-      bad(lineNo, "bad time");
-    }
+    // Whole milliseconds or frames within 32 bits; anything larger would wrap
+    // round to an early time.
+    auto [end, ec] = std::from_chars(when.data(), when.data() + when.size(), step.when);
+    if (when.empty() || ec != std::errc() || end != when.data() + when.size()) bad(lineNo, "bad time " + when);
     std::string what;
     in >> what;
     int x = 0, y = 0;

@@ -3,8 +3,10 @@
 #include <png.h>
 
 #include <cstring>
+#include <vector>
 
 #include "media/error.h"
+#include "media/file_io.h"
 #include "media/pixel_format.h"
 #include "platform/headless_platform.h"
 
@@ -27,15 +29,23 @@ void writePngFile(const std::string& path, const Picture& p) {
   image.width = static_cast<png_uint_32>(p.width);
   image.height = static_cast<png_uint_32>(p.height);
   image.format = PNG_FORMAT_RGB;
-  if (!png_image_write_to_file(&image, path.c_str(), 0, p.rgb.data(), 0, nullptr))
+  // Made in memory, then written through the one safe writer.
+  png_alloc_size_t size = 0;
+  if (!png_image_write_to_memory(&image, nullptr, &size, 0, p.rgb.data(), 0, nullptr))
     throw GameError("Cannot write \"" + path + "\": " + image.message);
+  std::vector<uint8_t> bytes(size);
+  if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, p.rgb.data(), 0, nullptr))
+    throw GameError("Cannot write \"" + path + "\": " + image.message);
+  bytes.resize(size);
+  writeFileAtomically(path, bytes);
 }
 
 Picture readPngFile(const std::string& path) {
+  const std::vector<uint8_t> bytes = readWholeFile(path, kBitmapFileLimit);
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str()))
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
     throw GameError("Cannot read \"" + path + "\": " + image.message);
   if (image.width > static_cast<png_uint_32>(kMaxPictureSide) ||
       image.height > static_cast<png_uint_32>(kMaxPictureSide)) {

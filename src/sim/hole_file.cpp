@@ -1,9 +1,9 @@
 #include "sim/hole_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <system_error>
 
+#include "media/error.h"
+#include "media/file_io.h"
 #include "sim/geometry.h"
 
 namespace fg {
@@ -42,17 +42,13 @@ std::string readHoleText(const std::string& folder, const std::string& fileName)
   // A hole's name comes from the previous hole file; it names a file in the
   // game's folder and nowhere else.
   if (leavesFolder(fileName)) return {};
-  std::filesystem::path path = std::filesystem::path(folder) / fileName;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return {};
-  auto size = std::filesystem::file_size(path, ec);
-  if (ec || size > kHoleFileLimit) return {};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  std::string text(static_cast<size_t>(size), '\0');
-  in.read(text.data(), static_cast<std::streamsize>(size));
-  text.resize(static_cast<size_t>(in.gcount()));
-  return text;
+  // A missing or unreadable file, or anything that is not a plain file of a
+  // sensible size (a pipe, a device), reads as an empty one.
+  try {
+    return readTextFile((std::filesystem::path(folder) / fileName).string(), kHoleFileLimit);
+  } catch (const GameError&) {
+    return {};
+  }
 }
 
 void readHoleFromText(GameState& gs, const IniText& ini) {

@@ -30,18 +30,24 @@ bool inArea(const arearec& a, int32_t x, int32_t y) {
   return false;
 }
 
+// Worked out in 64 bits and held to 32: an area may lie anywhere a hole file
+// can put it, even at the very ends of the range.
 void areaBounds(const arearec& a, int32_t& x0, int32_t& y0, int32_t& x1, int32_t& y1) {
+  auto fit = [](int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+  };
   if (a.r >= 1) {
-    x0 = a.x1 - a.r; x1 = a.x1 + a.r; y0 = a.y1 - a.r / 2 - 1; y1 = a.y1 + a.r / 2 + 1;
+    const int64_t cx = a.x1, cy = a.y1, r = a.r;
+    x0 = fit(cx - r); x1 = fit(cx + r); y0 = fit(cy - r / 2 - 1); y1 = fit(cy + r / 2 + 1);
     return;
   }
-  x0 = std::min(a.x1, a.x2); x1 = std::max(a.x1, a.x2);
-  y0 = std::min(a.y1, a.y2); y1 = std::max(a.y1, a.y2);
+  int64_t lx = std::min(a.x1, a.x2), hx = std::max(a.x1, a.x2);
+  int64_t ly = std::min(a.y1, a.y2), hy = std::max(a.y1, a.y2);
   if (a.x3 != 0 && a.x4 != 0) {
-    x0 = std::min({x0, a.x3, a.x4}); x1 = std::max({x1, a.x3, a.x4});
-    y0 = std::min({y0, a.y3, a.y4}); y1 = std::max({y1, a.y3, a.y4});
+    lx = std::min<int64_t>({lx, a.x3, a.x4}); hx = std::max<int64_t>({hx, a.x3, a.x4});
+    ly = std::min<int64_t>({ly, a.y3, a.y4}); hy = std::max<int64_t>({hy, a.y3, a.y4});
   }
-  x0 -= 5; y0 -= 5; x1 += 5; y1 += 5;
+  x0 = fit(lx - 5); y0 = fit(ly - 5); x1 = fit(hx + 5); y1 = fit(hy + 5);
 }
 
 // Path length from every spot of the hole to the cup, going round walls,

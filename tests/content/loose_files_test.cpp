@@ -46,7 +46,7 @@ TEST(BallTextures, SixOrMoreAndTheClassicBallComesFirst) {
   ImageList gui;
   gui.loadFromFile(gameFile("gui.dxg"));
   for (const std::string& n : names) {
-    const std::vector<uint8_t> bytes = readWholeFile(gameFile("textures/" + n));
+    const std::vector<uint8_t> bytes = readWholeFile(gameFile("textures/" + n), kBitmapFileLimit);
     EXPECT_EQ(bitCountOf(bytes), 24) << n;
     const Picture p = decodeBitmapFile(bytes);
     EXPECT_EQ(p.width, 16) << n;
@@ -56,7 +56,7 @@ TEST(BallTextures, SixOrMoreAndTheClassicBallComesFirst) {
 }
 
 TEST(Logo, EightBitAtTheLaunchWindowsSize) {
-  const std::vector<uint8_t> bytes = readWholeFile(gameFile("logo.bmp"));
+  const std::vector<uint8_t> bytes = readWholeFile(gameFile("logo.bmp"), kBitmapFileLimit);
   EXPECT_EQ(bitCountOf(bytes), 8);
   const Picture p = decodeBitmapFile(bytes);
   EXPECT_EQ(p.width, 640);

@@ -3,6 +3,8 @@
 // same screenshots.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -68,6 +70,37 @@ TEST_F(HeadlessRunTest, TheSameScriptGivesTheSamePictures) {
   // The game was played between the two shots: the pictures differ.
   EXPECT_NE(readAll(work / "first" / "play_a.png"), readAll(work / "first" / "play_b.png"));
 }
+
+struct BadCommandLine {
+  const char* name;
+  const char* args;
+};
+
+class CommandLine : public testing::TestWithParam<BadCommandLine> {};
+
+// A malformed option is named with the usage and exit status 2; before, a
+// word where a number belongs ended the program with an uncaught exception
+// and "--step -1" became a step of 49 days.
+TEST_P(CommandLine, RefusesWithUsageAndStatus2) {
+  const fs::path game(FG_GAME_DIR);
+  if (!fs::exists(game / "fairglade")) GTEST_SKIP() << "the game is not built";
+  const fs::path log = fs::path(::testing::TempDir()) / "fg_command_line.log";
+  const std::string cmd = (game / "fairglade").string() + " --headless --time-limit 10 " + GetParam().args +
+                          " > " + log.string() + " 2>&1";
+  const int status = std::system(cmd.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  EXPECT_NE(readAll(log).find("Usage: fairglade"), std::string::npos) << readAll(log);
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, CommandLine,
+                         testing::Values(BadCommandLine{"StepWord", "--step abc"},
+                                         BadCommandLine{"NegativeStep", "--step -1"},
+                                         BadCommandLine{"LimitWithUnit", "--time-limit 10s"},
+                                         BadCommandLine{"LimitBeyond32Bits", "--time-limit 4294967296"},
+                                         BadCommandLine{"MissingValue", "--step"},
+                                         BadCommandLine{"Unknown", "--fast"}),
+                         [](const testing::TestParamInfo<BadCommandLine>& i) { return std::string(i.param.name); });
 
 }  // namespace
 }  // namespace fg

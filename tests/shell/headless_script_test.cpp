@@ -1,6 +1,9 @@
 // The headless platform's input script and its event timing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "media/error.h"
 #include "platform/headless_platform.h"
 #include "platform/key_names.h"
@@ -41,6 +44,30 @@ TEST(HeadlessScript, BadLinesNameTheirLine) {
   }
   EXPECT_THROW(parseInputScript("at 10 key NOPE\n"), GameError);
   EXPECT_THROW(parseInputScript("at x key F1\n"), GameError);
+  // Times beyond 32 bits would wrap round to an early time; signs and tails are no times.
+  for (const char* bad : {"at 4294968296 shot a.png\n", "at -5 quit\n", "at 10ms quit\n", "at frame 4294967296 quit\n"})
+    EXPECT_THROW(parseInputScript(bad), GameError) << bad;
+  EXPECT_EQ(parseInputScript("at 4294967295 dblclick 1 1\n").back().when, 4294967295u);
+}
+
+// Counts what the sound card would be asked for.
+struct SliceCounter : AudioSource {
+  int64_t frames = 0;
+  int largest = 0;
+  void mix(int16_t*, int n, int, int) override {
+    frames += n;
+    largest = std::max(largest, n);
+  }
+};
+
+TEST(HeadlessScript, AStepOfHoursIsMixedInSmallSlices) {
+  HeadlessPlatform p;
+  SliceCounter sound;
+  AudioSpec spec{22050, 2};
+  p.openAudio(&sound, &spec, nullptr);
+  p.advance(4000000);
+  EXPECT_EQ(sound.frames, int64_t{22050} * 4000);
+  EXPECT_LE(sound.largest, 65536);
 }
 
 TEST(HeadlessScript, EventsComeDueByTimeAndByFrame) {

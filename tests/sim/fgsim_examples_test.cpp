@@ -63,7 +63,12 @@ TEST_F(FgsimExamples, MalformedScenariosAreRefused) {
   std::filesystem::create_directories(dir);
   const char* bad[] = {"{\"hole\": ", "[1,2]", "{\"hole\": \"x\", \"frames\": -1}",
                        "{\"hole\": \"x\", \"initial\": {\"no_such_name\": 1}}",
-                       "{\"hole\": \"x\", \"putts\": [{\"angle\": 0}]}"};
+                       "{\"hole\": \"x\", \"putts\": [{\"angle\": 0}]}",
+                       "{\"hole\": \"x\", \"frames\": 1e400}",
+                       // "initial" is bounded as the top-level keys are
+                       "{\"hole\": \"x\", \"frames\": 3, \"initial\": {\"frame_skip\": 2000000000}}",
+                       "{\"hole\": \"x\", \"frames\": 3, \"initial\": {\"holed_area\": 500, \"holed_out\": true}}",
+                       "{\"hole\": \"x\", \"initial\": {\"ball_x\": 1e300}}"};
   int i = 0;
   for (const char* text : bad) {
     std::string path = dir + "/bad" + std::to_string(i++) + ".json";

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -22,6 +23,8 @@ namespace fs = std::filesystem;
 
 // Listing every pattern of a finely cut huge picture would be absurd.
 constexpr int kMaxListedRects = 100000;
+// A manifest line per property: thousands of items fit well within this.
+constexpr size_t kManifestFileLimit = 4u << 20;
 
 std::string boolText(bool v) { return v ? "true" : "false"; }
 
@@ -105,7 +108,7 @@ std::string fileStem(int index, const std::string& name) {
 std::string listArchive(const std::string& path, std::string& fault) {
   std::vector<uint8_t> bytes;
   try {
-    bytes = readWholeFile(path);
+    bytes = readWholeFile(path, kArchiveFileLimit);
   } catch (const GameError& e) {
     fault = e.what();  // listed as an archive with no items
   }
@@ -123,7 +126,7 @@ std::string listArchive(const std::string& path, std::string& fault) {
 }
 
 void extractArchive(const std::string& path, const std::string& dir) {
-  std::vector<uint8_t> bytes = readWholeFile(path);
+  std::vector<uint8_t> bytes = readWholeFile(path, kArchiveFileLimit);
   fs::create_directories(dir);
   const fs::path base(dir);
   std::ostringstream manifest;
@@ -161,7 +164,7 @@ void extractArchive(const std::string& path, const std::string& dir) {
     }
   }
   std::string text = manifest.str();
-  writeFileAtomically((base / "manifest.txt").string(), {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+  writeFileAtomically((base / "manifest.txt").string(), text);
   if (!fault.empty()) throw GameError(fault);
 }
 
@@ -173,11 +176,31 @@ void checkKeys(const ManifestItem& item, const std::set<std::string>& known) {
       throw GameError("manifest line " + std::to_string(item.line) + ": unknown key \"" + key + "\"");
 }
 
-int32_t int32Value(const ManifestItem& item, const std::string& key) {
-  long long v = integerValue(item, key, 0);
-  if (v < INT32_MIN || v > INT32_MAX)
+// A value outside the range the archive stores is refused, never cut to fit.
+int64_t rangedValue(const ManifestItem& item, const std::string& key, int64_t fallback, int64_t lo, int64_t hi) {
+  long long v = integerValue(item, key, fallback);
+  if (v < lo || v > hi)
     throw GameError("manifest line " + std::to_string(item.line) + ": \"" + key + "\" out of range");
-  return static_cast<int32_t>(v);
+  return v;
+}
+
+int32_t int32Value(const ManifestItem& item, const std::string& key) {
+  return static_cast<int32_t>(rangedValue(item, key, 0, INT32_MIN, INT32_MAX));
+}
+
+// Files named in a manifest are read from its folder (links resolved) unless
+// the caller allows any path.
+fs::path fileInFolder(const fs::path& folder, const ManifestItem& item, const std::string& key, bool anyPath) {
+  const fs::path file = folder / textValue(item, key);
+  if (anyPath) return file;
+  std::error_code ec;
+  const fs::path root = fs::weakly_canonical(folder.empty() ? fs::path(".") : folder, ec);
+  const fs::path real = fs::weakly_canonical(file, ec);
+  auto [rootEnd, realAt] = std::mismatch(root.begin(), root.end(), real.begin(), real.end());
+  if (ec || rootEnd != root.end() || realAt == real.end())
+    throw GameError("manifest line " + std::to_string(item.line) + ": \"" + key +
+                    "\" names a file outside the manifest's folder");
+  return file;
 }
 
 Picture readPicture(const fs::path& file) {
@@ -189,9 +212,8 @@ Picture readPicture(const fs::path& file) {
 
 }  // namespace
 
-void packArchive(const std::string& manifestPath, const std::string& outPath) {
-  std::vector<uint8_t> raw = readWholeFile(manifestPath);
-  Manifest m = parseManifest(std::string(raw.begin(), raw.end()));
+void packArchive(const std::string& manifestPath, const std::string& outPath, bool anyPath) {
+  Manifest m = parseManifest(readTextFile(manifestPath, kManifestFileLimit));
   const fs::path base = fs::path(manifestPath).parent_path();
   std::vector<uint8_t> bytes;
   if (m.archive == "wave") {
@@ -201,9 +223,9 @@ void packArchive(const std::string& manifestPath, const std::string& outPath) {
       WaveItemDesc d;
       d.name = textValue(it, "name");
       d.looped = booleanValue(it, "looped", false);
-      d.maxPlayingCount = int32Value(it, "max_playing_count");
-      std::string file = textValue(it, "wave");
-      if (!file.empty()) d.wave = decodeWave(readWholeFile((base / file).string()));
+      d.maxPlayingCount = static_cast<int32_t>(rangedValue(it, "max_playing_count", 0, 0, INT32_MAX));
+      if (!textValue(it, "wave").empty())
+        d.wave = decodeWave(readWholeFile(fileInFolder(base, it, "wave", anyPath).string(), kWaveFileLimit));
       items.push_back(std::move(d));
     }
     bytes = writeWaveArchive(items);
@@ -220,10 +242,11 @@ void packArchive(const std::string& manifestPath, const std::string& outPath) {
       d.skipHeight = int32Value(it, "skip_height");
       d.systemMemory = booleanValue(it, "system_memory", false);
       d.transparent = booleanValue(it, "transparent", true);
-      d.transparentColor = static_cast<uint32_t>(integerValue(it, "transparent_color", 0));
-      d.bitCount = static_cast<int>(integerValue(it, "bit_count", 24));
-      std::string file = textValue(it, "picture");
-      if (!file.empty()) d.picture = readPicture(base / file);
+      d.transparentColor = static_cast<uint32_t>(rangedValue(it, "transparent_color", 0, 0, UINT32_MAX));
+      d.bitCount = static_cast<int>(rangedValue(it, "bit_count", 24, 8, 24));
+      if (d.bitCount != 8 && d.bitCount != 24)
+        throw GameError("manifest line " + std::to_string(it.line) + ": \"bit_count\" must be 8 or 24");
+      if (!textValue(it, "picture").empty()) d.picture = readPicture(fileInFolder(base, it, "picture", anyPath));
       items.push_back(std::move(d));
     }
     bytes = writeImageArchive(items);

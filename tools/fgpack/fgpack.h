@@ -19,8 +19,8 @@ std::string listArchive(const std::string& path, std::string& fault);
 void extractArchive(const std::string& path, const std::string& dir);
 
 // Builds an archive from a manifest; files named in it are relative to the
-// manifest's folder.
-void packArchive(const std::string& manifestPath, const std::string& outPath);
+// manifest's folder and must lie inside it unless `anyPath` allows more.
+void packArchive(const std::string& manifestPath, const std::string& outPath, bool anyPath = false);
 
 // "007" or "007_name": only letters, digits, '-', '_' and inner dots survive,
 // so the result is always a plain file name inside the target folder.

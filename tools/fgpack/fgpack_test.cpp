@@ -6,6 +6,7 @@
 #include "fgpack.h"
 #include "media/archive_writer.h"
 #include "media/error.h"
+#include "media/file_io.h"
 #include "media/image_list.h"
 #include "media/wave_list.h"
 
@@ -140,18 +141,51 @@ TEST_F(FgpackTest, ExtractAndPackGiveBackTheSameArchive) {
 TEST_F(FgpackTest, PackTakesBitmapsAndRejectsBadManifests) {
   Picture p = gradient(4, 4);
   write("pic.bmp", encodeBitmapFile(p));
+  writeFileAtomically((dir.parent_path() / "outside.bmp").string(), encodeBitmapFile(p));
+  fs::create_directory_symlink(dir.parent_path(), dir / "link");
   std::string manifest = "archive = image\n[item]\nname = a\npicture = pic.bmp\nbit_count = 8\n";
   write("m.txt", {manifest.begin(), manifest.end()});
   packArchive((dir / "m.txt").string(), (dir / "a.dxg").string());
   ImageList list;
   list.loadFromFile((dir / "a.dxg").string());
   EXPECT_EQ(list.item(0).picture, p);
-  for (std::string bad : {"[item]\n", "archive = sound\n", "archive = image\n[item]\ncolour = 1\n",
+  for (std::string bad : std::vector<std::string>{"[item]\n", "archive = sound\n", "archive = image\n[item]\ncolour = 1\n",
                           "archive = image\n[item]\npattern_width = wide\n", "archive = image\n[item]\nname\n",
-                          "archive = wave\n[item]\nwave = missing.wav\n"}) {
+                          "archive = wave\n[item]\nwave = missing.wav\n",
+                          // values the archive cannot store are refused, not cut to fit
+                          "archive = image\n[item]\nbit_count = 4294967320\n",
+                          "archive = image\n[item]\nbit_count = 16\n",
+                          "archive = image\n[item]\ntransparent_color = 0x100000000\n",
+                          "archive = wave\n[item]\nmax_playing_count = -5\n",
+                          // pictures are read from the manifest's folder only
+                          "archive = image\n[item]\npicture = ../outside.bmp\n",
+                          "archive = image\n[item]\npicture = " + (dir.parent_path() / "outside.bmp").string() + "\n",
+                          "archive = image\n[item]\npicture = link/pic.bmp\n"}) {
     write("bad.txt", {bad.begin(), bad.end()});
     EXPECT_THROW(packArchive((dir / "bad.txt").string(), (dir / "b.dxg").string()), GameError) << bad;
   }
+  const std::string outside = "archive = image\n[item]\npicture = ../outside.bmp\n";
+  write("out.txt", {outside.begin(), outside.end()});
+  packArchive((dir / "out.txt").string(), (dir / "o.dxg").string(), true);  // allowed when asked
+  fs::remove(dir.parent_path() / "outside.bmp");
+}
+
+TEST_F(FgpackTest, ExtractReplacesLinksAtEveryNameInsteadOfWritingThroughThem) {
+  WaveItemDesc w;
+  w.name = "putt";
+  w.wave = makePcmWave(22050, 16, 1, {1, 2});
+  const std::string waves = write("s.dxw", writeWaveArchive({w}));
+  const std::string images = write("g.dxg", writeImageArchive(sampleImages()));
+  const fs::path victim = dir / "victim";
+  writeFileAtomically(victim.string(), std::string_view("kept"));
+  fs::create_directories(dir / "x");
+  for (const char* name : {"000_putt.wav", "000_putt.wav.tmp", "000_font.png", "000_font.png.tmp", "manifest.txt",
+                           "manifest.txt.tmp"})
+    fs::create_symlink(victim, dir / "x" / name);
+  extractArchive(waves, (dir / "x").string());
+  extractArchive(images, (dir / "x").string());
+  EXPECT_EQ(readTextFile(victim.string(), 100), "kept");
+  for (const char* name : {"000_putt.wav", "000_font.png", "manifest.txt"}) EXPECT_FALSE(fs::is_symlink(dir / "x" / name));
 }
 
 TEST(FileStem, OnlyPlainNames) {

@@ -14,7 +14,8 @@ int usage() {
   std::fprintf(stderr,
                "usage: fgpack list FILE\n"
                "       fgpack extract FILE DIR\n"
-               "       fgpack pack MANIFEST OUT\n");
+               "       fgpack pack [--any-path] MANIFEST OUT\n"
+               "         --any-path  read pictures and waves from outside the manifest's folder too\n");
   return 2;
 }
 
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
     }
     if (cmd == "pack" && argc == 4) {
       fg::pack::packArchive(argv[2], argv[3]);
+      return 0;
+    }
+    if (cmd == "pack" && argc == 5 && std::strcmp(argv[2], "--any-path") == 0) {
+      fg::pack::packArchive(argv[3], argv[4], true);
       return 0;
     }
   } catch (const std::exception& e) {

@@ -1,6 +1,5 @@
 #include "json.h"
 
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cmath>
@@ -10,202 +9,62 @@ namespace fg {
 
 namespace {
 
-constexpr int kMaxDepth = 64;
+[[noreturn]] void fail(size_t offset, const std::string& what) {
+  throw std::runtime_error("JSON error at offset " + std::to_string(offset) + ": " + what);
+}
 
-class Parser {
- public:
-  explicit Parser(std::string_view text) : s_(text) {}
-
-  JsonValue document() {
-    JsonValue v = value(0);
-    skipBlanks();
-    if (pos_ != s_.size()) fail("trailing characters");
-    return v;
-  }
-
- private:
-  [[noreturn]] void fail(const std::string& what) const {
-    throw std::runtime_error("JSON error at offset " + std::to_string(pos_) + ": " + what);
-  }
-
-  void skipBlanks() {
-    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r')) ++pos_;
-  }
-
-  bool take(char c) {
-    skipBlanks();
-    if (pos_ < s_.size() && s_[pos_] == c) {
-      ++pos_;
-      return true;
-    }
-    return false;
-  }
-
-  void expect(char c) {
-    if (!take(c)) fail(std::string("expected '") + c + "'");
-  }
-
-  bool word(std::string_view w) {
-    if (s_.substr(pos_, w.size()) != w) return false;
-    pos_ += w.size();
-    return true;
-  }
-
-  JsonValue value(int depth) {
-    if (depth > kMaxDepth) fail("nested too deeply");
-    skipBlanks();
-    if (pos_ >= s_.size()) fail("unexpected end");
-    JsonValue v;
-    char c = s_[pos_];
-    if (c == '{') return object(depth);
-    if (c == '[') return array(depth);
-    if (c == '"') {
-      v.type = JsonValue::Type::String;
-      v.string = string();
-    } else if (word("true")) {
-      v.type = JsonValue::Type::Bool;
-      v.boolean = true;
-    } else if (word("false")) {
-      v.type = JsonValue::Type::Bool;
-    } else if (word("null")) {
-      v.type = JsonValue::Type::Null;
-    } else {
-      v.type = JsonValue::Type::Number;
-      v.number = number();
-    }
-    return v;
-  }
-
-  JsonValue object(int depth) {
-    JsonValue v;
-    v.type = JsonValue::Type::Object;
-    expect('{');
-    if (take('}')) return v;
-    do {
-      skipBlanks();
-      if (pos_ >= s_.size() || s_[pos_] != '"') fail("expected a key");
-      std::string k = string();
-      expect(':');
-      v.object.push_back(JsonMember{std::move(k), value(depth + 1)});
-    } while (take(','));
-    expect('}');
-    return v;
-  }
-
-  JsonValue array(int depth) {
-    JsonValue v;
-    v.type = JsonValue::Type::Array;
-    expect('[');
-    if (take(']')) return v;
-    do {
-      v.array.push_back(value(depth + 1));
-    } while (take(','));
-    expect(']');
-    return v;
-  }
-
-  double number() {
-    size_t start = pos_;
-    while (pos_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '-' ||
-                                s_[pos_] == '+' || s_[pos_] == '.' || s_[pos_] == 'e' || s_[pos_] == 'E')) {
-      ++pos_;
-    }
-    double d = 0;
-    auto [end, ec] = std::from_chars(s_.data() + start, s_.data() + pos_, d);
-    if (start == pos_ || ec != std::errc() || end != s_.data() + pos_) fail("bad number");
-    return d;
-  }
-
-  unsigned hex4() {
-    if (pos_ + 4 > s_.size()) fail("short \\u escape");
-    unsigned v = 0;
-    for (int i = 0; i < 4; ++i) {
-      char c = s_[pos_++];
-      v <<= 4;
-      if (c >= '0' && c <= '9') v |= static_cast<unsigned>(c - '0');
-      else if (c >= 'a' && c <= 'f') v |= static_cast<unsigned>(c - 'a' + 10);
-      else if (c >= 'A' && c <= 'F') v |= static_cast<unsigned>(c - 'A' + 10);
-      else fail("bad \\u escape");
-    }
-    return v;
-  }
-
-  static void appendUtf8(std::string& out, unsigned cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-
-  void escape(std::string& out) {
-    if (pos_ >= s_.size()) fail("unterminated string");
-    char c = s_[pos_++];
-    switch (c) {
-      case '"': case '\\': case '/': out += c; break;
-      case 'b': out += '\b'; break;
-      case 'f': out += '\f'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case 't': out += '\t'; break;
-      case 'u': {
-        unsigned cp = hex4();
-        if (cp >= 0xD800 && cp < 0xDC00 && word("\\u")) {
-          unsigned low = hex4();
-          if (low < 0xDC00 || low > 0xDFFF) fail("bad surrogate pair");
-          cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-        }
-        appendUtf8(out, cp);
-        break;
-      }
-      default: fail("bad escape");
-    }
-  }
-
-  std::string string() {
-    ++pos_;  // opening quote
-    std::string out;
-    while (true) {
-      if (pos_ >= s_.size()) fail("unterminated string");
-      char c = s_[pos_++];
-      if (c == '"') return out;
-      if (c == '\\') escape(out);
-      else if (static_cast<unsigned char>(c) < 0x20) fail("control character in string");
-      else out += c;
-    }
-  }
-
-  std::string_view s_;
-  size_t pos_ = 0;
-};
+// nlohmann's messages start with their own tag (and for syntax errors a line
+// and column); the offset says the same for a one-line or a many-line file.
+std::string reason(const nlohmann::json::exception& e) {
+  std::string what = e.what();
+  const size_t tag = what.find("] ");
+  if (what.rfind("[json.exception.", 0) == 0 && tag != std::string::npos) what.erase(0, tag + 2);
+  const size_t colon = what.find(": ");
+  if (what.rfind("parse error", 0) == 0 && colon != std::string::npos) what.erase(0, colon + 2);
+  return what;
+}
 
 }  // namespace
 
-const JsonValue* JsonValue::get(std::string_view key) const {
-  if (type != Type::Object) return nullptr;
-  for (const auto& [k, v] : object) {
-    if (k == key) return &v;
+JsonValue parseJson(std::string_view text) {
+  // The callback sees each level as it opens, before anything deeper is built.
+  auto limits = [](int depth, JsonValue::parse_event_t, JsonValue&) {
+    if (depth > kMaxJsonDepth) throw std::runtime_error("JSON error: nested too deeply");
+    return true;
+  };
+  try {
+    return JsonValue::parse(text.begin(), text.end(), limits);
+  } catch (const nlohmann::json::parse_error& e) {
+    fail(e.byte > 0 ? e.byte - 1 : 0, reason(e));
+  } catch (const nlohmann::json::exception& e) {
+    throw std::runtime_error("JSON error: " + reason(e));  // a number too large for a double
   }
-  return nullptr;
 }
 
-std::optional<int64_t> JsonValue::integer(int64_t lo, int64_t hi) const {
-  if (type != Type::Number || !std::isfinite(number) || std::floor(number) != number) return std::nullopt;
-  if (number < static_cast<double>(lo) || number > static_cast<double>(hi)) return std::nullopt;
-  return static_cast<int64_t>(number);
+std::optional<int64_t> jsonInteger(const JsonValue& v, int64_t lo, int64_t hi) {
+  if (v.is_number_integer() && !v.is_number_unsigned()) {
+    const int64_t i = v.get<int64_t>();
+    if (i < lo || i > hi) return std::nullopt;
+    return i;
+  }
+  if (v.is_number_unsigned()) {
+    const uint64_t u = v.get<uint64_t>();
+    if (hi < 0 || u > static_cast<uint64_t>(hi) || static_cast<int64_t>(u) < lo) return std::nullopt;
+    return static_cast<int64_t>(u);
+  }
+  // A whole number written with a fraction or exponent ("5.0", "1e3") counts.
+  if (!v.is_number_float()) return std::nullopt;
+  const double d = v.get<double>();
+  if (!std::isfinite(d) || std::floor(d) != d) return std::nullopt;
+  if (d < static_cast<double>(lo) || d > static_cast<double>(hi) || std::fabs(d) >= 0x1p63) return std::nullopt;
+  return static_cast<int64_t>(d);
 }
 
-JsonValue parseJson(std::string_view text) { return Parser(text).document(); }
+const JsonValue* jsonMember(const JsonValue& v, const char* key) {
+  if (!v.is_object()) return nullptr;
+  auto it = v.find(key);
+  return it == v.end() ? nullptr : &*it;
+}
 
 std::string jsonNumber(double v) {
   if (!std::isfinite(v)) return "null";

@@ -1,5 +1,5 @@
 #pragma once
-// A small JSON reader and writer for the scenario files of fgsim.
+// The JSON of fgsim: scenario files in, one object per line out.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,33 +7,26 @@
 #include <utility>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 namespace fg {
 
-struct JsonMember;
+// Scenario documents, read by nlohmann-json; objects keep their file order.
+using JsonValue = nlohmann::ordered_json;
 
-struct JsonValue {
-  enum class Type { Null, Bool, Number, String, Array, Object };
-  Type type = Type::Null;
-  bool boolean = false;
-  double number = 0;
-  std::string string;
-  std::vector<JsonValue> array;
-  std::vector<JsonMember> object;  // in file order
+// At most this deep: a scenario is a few levels of objects and arrays.
+constexpr int kMaxJsonDepth = 64;
 
-  // Member of an object, first occurrence; null when absent or not an object.
-  const JsonValue* get(std::string_view key) const;
-  bool isNumber() const { return type == Type::Number; }
-  // The number as an integer when it is one and fits in [lo, hi].
-  std::optional<int64_t> integer(int64_t lo, int64_t hi) const;
-};
-
-struct JsonMember {
-  std::string key;
-  JsonValue value;
-};
-
-// Throws std::runtime_error with a message naming the offset of the fault.
+// Throws std::runtime_error "JSON error ..." (with the offset of a syntax
+// fault) for text that is not JSON, is nested deeper than kMaxJsonDepth, or
+// holds a number too large for a double.
 JsonValue parseJson(std::string_view text);
+
+// The number as an integer when it is one and fits in [lo, hi].
+std::optional<int64_t> jsonInteger(const JsonValue& v, int64_t lo, int64_t hi);
+
+// Member of an object; null when absent or not an object.
+const JsonValue* jsonMember(const JsonValue& v, const char* key);
 
 // Output helpers: one JSON object per line, doubles in shortest round-trip
 // form (null for NaN and infinities).

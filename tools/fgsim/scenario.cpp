@@ -1,11 +1,12 @@
 #include "scenario.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <stdexcept>
 
 #include "event_json.h"
+#include "media/error.h"
+#include "media/file_io.h"
 #include "sim/ball_step.h"
 #include "sim/hole_file.h"
 #include "sim/hole_flow.h"
@@ -20,38 +21,38 @@ namespace fg {
 
 namespace {
 
-constexpr uintmax_t kScenarioLimit = 16u << 20;
+constexpr size_t kScenarioLimit = 16u << 20;
 constexpr int64_t kFrameLimit = 10'000'000;
 
 std::string readScenarioText(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) throw std::runtime_error("cannot read " + path);
-  auto size = std::filesystem::file_size(path, ec);
-  if (ec || size > kScenarioLimit) throw std::runtime_error("scenario file too large: " + path);
-  std::ifstream in(path, std::ios::binary);
-  std::string text(static_cast<size_t>(size), '\0');
-  in.read(text.data(), static_cast<std::streamsize>(size));
-  if (!in) throw std::runtime_error("cannot read " + path);
-  return text;
+  try {
+    return readTextFile(path, kScenarioLimit);
+  } catch (const GameError&) {
+    // Tell a file too large from one that is missing or not a plain file.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > kScenarioLimit)
+      throw std::runtime_error("scenario file too large: " + path);
+    throw std::runtime_error("cannot read " + path);
+  }
 }
 
 template <typename T>
 T integerField(const JsonValue& doc, const char* key, T dflt, int64_t lo, int64_t hi) {
-  const JsonValue* v = doc.get(key);
+  const JsonValue* v = jsonMember(doc, key);
   if (v == nullptr) return dflt;
-  auto i = v->integer(lo, hi);
+  auto i = jsonInteger(*v, lo, hi);
   if (!i) throw std::runtime_error(std::string("bad value for ") + key);
   return static_cast<T>(*i);
 }
 
 ScenarioPutt parsePutt(const JsonValue& p) {
-  if (p.type != JsonValue::Type::Object) throw std::runtime_error("each putt must be an object");
+  if (!p.is_object()) throw std::runtime_error("each putt must be an object");
   ScenarioPutt putt;
   putt.angle = integerField<int32_t>(p, "angle", 0, INT32_MIN, INT32_MAX);
-  const JsonValue* speed = p.get("speed");
-  if (speed == nullptr || !speed->isNumber()) throw std::runtime_error("a putt needs a numeric speed");
-  putt.speed = speed->number;
-  if (p.get("frame") != nullptr) putt.frame = integerField<int64_t>(p, "frame", 0, INT64_MIN / 2, INT64_MAX / 2);
+  const JsonValue* speed = jsonMember(p, "speed");
+  if (speed == nullptr || !speed->is_number()) throw std::runtime_error("a putt needs a numeric speed");
+  putt.speed = speed->get<double>();
+  if (jsonMember(p, "frame") != nullptr) putt.frame = integerField<int64_t>(p, "frame", 0, INT64_MIN / 2, INT64_MAX / 2);
   return putt;
 }
 
@@ -72,9 +73,9 @@ class Run {
     }
     holeStartState(gs_, host_, sc_.folder);
     playIfSoundOn(gs_, host_, kSoundTeleport);
-    if (sc_.initial.type == JsonValue::Type::Object) {
-      for (const auto& [name, value] : sc_.initial.object) setStateField(gs_, name, value);
-    } else if (sc_.initial.type != JsonValue::Type::Null) {
+    if (sc_.initial.is_object()) {
+      for (const auto& [name, value] : sc_.initial.items()) setStateField(gs_, name, value);
+    } else if (!sc_.initial.is_null()) {
       throw std::runtime_error("initial must be an object");
     }
     print("init");
@@ -173,25 +174,25 @@ class Run {
 }  // namespace
 
 Scenario parseScenario(const JsonValue& doc, const std::string& folder) {
-  if (doc.type != JsonValue::Type::Object) throw std::runtime_error("a scenario is a JSON object");
+  if (!doc.is_object()) throw std::runtime_error("a scenario is a JSON object");
   Scenario sc;
   sc.folder = folder;
-  const JsonValue* hole = doc.get("hole");
-  if (hole == nullptr || hole->type != JsonValue::Type::String) throw std::runtime_error("a scenario needs \"hole\"");
-  sc.hole = hole->string;
+  const JsonValue* hole = jsonMember(doc, "hole");
+  if (hole == nullptr || !hole->is_string()) throw std::runtime_error("a scenario needs \"hole\"");
+  sc.hole = hole->get<std::string>();
   sc.frames = integerField<int64_t>(doc, "frames", 100, 0, kFrameLimit);
-  sc.frame_skip = integerField<int32_t>(doc, "frame_skip", 2, -1000, 1000);
+  sc.frame_skip = integerField<int32_t>(doc, "frame_skip", 2, kFrameSkipLow, kFrameSkipHigh);
   sc.splash_frames = integerField<int32_t>(doc, "splash_frames", 32, 0, INT32_MAX);
   sc.seed = integerField<uint32_t>(doc, "seed", 0, 0, UINT32_MAX);
   sc.effect_next = integerField<int32_t>(doc, "effect_next", 0, 0, 25);
-  if (const JsonValue* s = doc.get("sound_on")) {
-    if (s->type != JsonValue::Type::Bool) throw std::runtime_error("bad value for sound_on");
-    sc.sound_on = s->boolean;
+  if (const JsonValue* s = jsonMember(doc, "sound_on")) {
+    if (!s->is_boolean()) throw std::runtime_error("bad value for sound_on");
+    sc.sound_on = s->get<bool>();
   }
-  if (const JsonValue* init = doc.get("initial")) sc.initial = *init;
-  if (const JsonValue* putts = doc.get("putts")) {
-    if (putts->type != JsonValue::Type::Array) throw std::runtime_error("putts must be an array");
-    for (const JsonValue& p : putts->array) sc.putts.push_back(parsePutt(p));
+  if (const JsonValue* init = jsonMember(doc, "initial")) sc.initial = *init;
+  if (const JsonValue* putts = jsonMember(doc, "putts")) {
+    if (!putts->is_array()) throw std::runtime_error("putts must be an array");
+    for (const JsonValue& p : *putts) sc.putts.push_back(parsePutt(p));
   }
   return sc;
 }

@@ -1,11 +1,13 @@
 // Writes a small seed corpus for fuzz_archive into the folder given: valid
 // image and wave archives, a bitmap file and a wave file, each prefixed with
-// the byte that selects its reader.
+// the byte that selects its reader. A second folder, when given, gets plain
+// RIFF waves for fuzz_wave_riff.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "media/archive_writer.h"
+#include "media/file_io.h"
 
 namespace {
 
@@ -25,8 +27,8 @@ void seed(const std::string& dir, const char* name, uint8_t selector, const std:
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: fuzz_archive_seeds DIR\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: fuzz_archive_seeds DIR [RIFF_DIR]\n");
     return 2;
   }
   const std::string dir = argv[1];
@@ -45,5 +47,10 @@ int main(int argc, char** argv) {
   seed(dir, "wave.bin", 1, fg::writeWaveArchive({w, fg::WaveItemDesc{}}));
   seed(dir, "bitmap.bin", 2, fg::encodeBitmapFile(picture(5, 3)));
   seed(dir, "riff.bin", 3, fg::encodeWave(w.wave));
+  if (argc == 3) {
+    fg::writeFileAtomically(std::string(argv[2]) + "/mono16.wav", fg::encodeWave(w.wave));
+    fg::writeFileAtomically(std::string(argv[2]) + "/stereo8.wav",
+                            fg::encodeWave(fg::makePcmWave(11025, 8, 2, {128, 130, 126, 120, 1})));
+  }
   return 0;
 }
