@@ -43,6 +43,7 @@ TEST_F(FileIo, WriteReplacesLinksAtTheNameAndItsTemporaryInsteadOfFollowingThem)
 struct OddFile {
   const char* name;
   std::function<std::string(const fs::path&)> make;  // returns the path to read
+  friend void PrintTo(const OddFile& f, std::ostream* os) { *os << f.name; }
 };
 
 class OddFileRead : public FileIo, public testing::WithParamInterface<OddFile> {};

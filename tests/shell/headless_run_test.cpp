@@ -74,6 +74,7 @@ TEST_F(HeadlessRunTest, TheSameScriptGivesTheSamePictures) {
 struct BadCommandLine {
   const char* name;
   const char* args;
+  friend void PrintTo(const BadCommandLine& b, std::ostream* os) { *os << b.args; }
 };
 
 class CommandLine : public testing::TestWithParam<BadCommandLine> {};
@@ -84,7 +85,7 @@ class CommandLine : public testing::TestWithParam<BadCommandLine> {};
 TEST_P(CommandLine, RefusesWithUsageAndStatus2) {
   const fs::path game(FG_GAME_DIR);
   if (!fs::exists(game / "fairglade")) GTEST_SKIP() << "the game is not built";
-  const fs::path log = fs::path(::testing::TempDir()) / "fg_command_line.log";
+  const fs::path log = fs::path(::testing::TempDir()) / (std::string("fg_command_line_") + GetParam().name);
   const std::string cmd = (game / "fairglade").string() + " --headless --time-limit 10 " + GetParam().args +
                           " > " + log.string() + " 2>&1";
   const int status = std::system(cmd.c_str());
