@@ -1,12 +1,40 @@
 #include "frontend/launchpad_settings.h"
 
 #include <algorithm>
+#include <exception>
+#include <filesystem>
+#include <map>
 
 #include "frontend/launchpad_layout.h"
+#include "media/error.h"
+#include "media/file_io.h"
 
 namespace fg {
 
-void readSettings(RegistryStore& store, LaunchpadControls& c) {
+namespace {
+
+// name -> text of every value file under a key folder; bounded, and only
+// plain files short enough to be values.
+std::map<std::string, std::string> storedValues(const std::string& key) {
+  namespace fs = std::filesystem;
+  constexpr size_t kMaxSettings = 256, kValueLimit = 64;
+  std::map<std::string, std::string> out;
+  std::error_code ec;
+  fs::directory_iterator it(key, ec);
+  for (size_t n = 0; !ec && it != fs::directory_iterator() && n < kMaxSettings; it.increment(ec), ++n) {
+    const fs::path sub = it->path();
+    std::error_code kind;
+    if (!fs::is_directory(fs::symlink_status(sub, kind))) continue;
+    const std::string name = sub.filename().string();
+    try {
+      out[name] = readTextFile((sub / name).string(), kValueLimit);
+    } catch (const GameError&) {
+    }
+  }
+  return out;
+}
+
+void readStoredSettings(RegistryStore& store, LaunchpadControls& c) {
   store.open();
   bool runOnce = store.readBoolean("RunOnce");
   store.close();
@@ -31,19 +59,64 @@ void readSettings(RegistryStore& store, LaunchpadControls& c) {
   store.close();
 }
 
+}  // namespace
+
+void readSettings(RegistryStore& store, LaunchpadControls& c) {
+  try {
+    readStoredSettings(store, c);
+  } catch (const GameError&) {
+    // The message and what happens next stay as they are; only the player's
+    // values are kept somewhere before "Start Game" writes over them.
+    try {
+      setAsideDamagedSettings(store);
+    } catch (const std::exception&) {
+    }
+    throw;
+  }
+}
+
+std::string setAsideDamagedSettings(const RegistryStore& store) {
+  const std::string key = store.keyFolder();
+  const auto values = storedValues(key);
+  if (values.empty()) return {};
+  for (int n = 1; n <= 20; ++n) {
+    const std::string copy = key + " (damaged settings" + (n > 1 ? " " + std::to_string(n) : "") + ")";
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(copy, ec))) {
+      if (storedValues(copy) == values) return copy;  // this very store is kept already
+      continue;
+    }
+    for (const auto& [name, text] : values) {
+      std::filesystem::create_directories(copy + "/" + name);
+      writeFileAtomically(copy + "/" + name + "/" + name, text);
+    }
+    return copy;
+  }
+  return {};
+}
+
 void writeSettings(RegistryStore& store, const LaunchpadControls& c) {
+  std::exception_ptr failure;
+  auto write = [&](const char* name, int32_t value) {
+    try {
+      store.writeInteger(name, value);
+    } catch (const GameError&) {
+      if (!failure) failure = std::current_exception();
+    }
+  };
   store.open();
-  store.writeBoolean("RunOnce", true);
-  store.writeBoolean("SkipIntro", c.skipintro);
-  store.writeBoolean("PullPutt", c.pullputt);
-  store.writeBoolean("PushPutt", c.pushputt);
-  store.writeBoolean("screen640", c.screen640);
-  store.writeBoolean("screen800", c.screen800);
-  store.writeBoolean("screen1024", c.screen1024);
-  store.writeBoolean("bgsounds", c.bgsounds);
-  store.writeInteger("FrameSkip", c.frameskip);
-  store.writeBoolean("SharpPixels", c.sharp_pixels);
+  write("RunOnce", 1);
+  write("SkipIntro", c.skipintro);
+  write("PullPutt", c.pullputt);
+  write("PushPutt", c.pushputt);
+  write("screen640", c.screen640);
+  write("screen800", c.screen800);
+  write("screen1024", c.screen1024);
+  write("bgsounds", c.bgsounds);
+  write("FrameSkip", c.frameskip);
+  write("SharpPixels", c.sharp_pixels);
   store.close();
+  if (failure) std::rethrow_exception(failure);
 }
 
 int32_t clampFrameSkip(int64_t position) {

@@ -2,18 +2,27 @@
 // The launch window's settings: moved between its controls and the settings
 // store, and the "Computer Speed" bar's steps.
 #include <cstdint>
+#include <string>
 
 #include "frontend/launchpad_controls.h"
 #include "frontend/registry_store.h"
 
 namespace fg {
 
-// Reads "RunOnce"; only when it is set are the other eight read, in the order
+// Reads "RunOnce"; only when it is set are the others read, in the order
 // "SkipIntro", "PushPutt", "PullPutt", "screen640", "screen800", "screen1024",
-// "bgsounds", "FrameSkip". A read error stops there: what was read so far stays.
+// "bgsounds", "FrameSkip". A read error stops there: what was read so far
+// stays, and the whole store is first copied aside (setAsideDamagedSettings),
+// since the next "Start Game" rewrites every value.
 void readSettings(RegistryStore& store, LaunchpadControls& c);
-// Writes "RunOnce" and the eight settings.
+// Writes "RunOnce" and the other settings. A value that cannot be written
+// does not stop the others; the first failure is thrown after all were tried.
 void writeSettings(RegistryStore& store, const LaunchpadControls& c);
+
+// Copies every stored value into a folder beside the store's key, named
+// "<Application> (damaged settings)" (then "... 2", "... 3" when taken by a
+// different copy). Returns the folder, or empty when there was nothing to keep.
+std::string setAsideDamagedSettings(const RegistryStore& store);
 
 // Any stored position is brought into the bar's range.
 int32_t clampFrameSkip(int64_t position);

@@ -141,7 +141,13 @@ void Tlaunchpad::launchClick() {
 }
 
 void Tlaunchpad::handOver(const std::function<void()>& run) {
-  writeSettings(store_, controls);
+  // A value that cannot be stored is reported, but the game still starts
+  // with what the controls hold: a stuck store must not keep the player out.
+  try {
+    writeSettings(store_, controls);
+  } catch (const std::exception& e) {
+    app_.showError(e.what());
+  }
   controls.setup_visible = false;
   DXSound.Finalize();
   stopPainting();

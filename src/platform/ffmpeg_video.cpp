@@ -1,5 +1,9 @@
 #include "platform/ffmpeg_video.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -124,6 +128,20 @@ class FfmpegVideo : public VideoDecoder {
   VideoSound sound_;
 };
 
+namespace {
+
+// A pipe would make the open wait for a writer, a device would never end.
+bool isPlainFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return false;
+  struct stat st{};
+  const bool plain = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  ::close(fd);
+  return plain;
+}
+
+}  // namespace
+
 int64_t FfmpegVideo::toMs(int64_t pts, int stream) const {
   if (pts == AV_NOPTS_VALUE) return lastMs_ + frameMs_;
   AVRational tb = fmt_->streams[stream]->time_base;
@@ -131,8 +149,16 @@ int64_t FfmpegVideo::toMs(int64_t pts, int stream) const {
 }
 
 bool FfmpegVideo::open(const std::string& path) {
+  if (!isPlainFile(path)) return false;
+  // An intro is an AVI file and nothing else: a playlist or a concatenation
+  // list in its place must not make the demuxer open files (or addresses)
+  // that it names.
+  AVDictionary* options = nullptr;
+  av_dict_set(&options, "protocol_whitelist", "file", 0);
   AVFormatContext* raw = nullptr;
-  if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) return false;
+  const int opened = avformat_open_input(&raw, path.c_str(), av_find_input_format("avi"), &options);
+  av_dict_free(&options);
+  if (opened < 0) return false;
   fmt_.reset(raw);
   if (avformat_find_stream_info(fmt_.get(), nullptr) < 0) return false;
   videoStream_ = av_find_best_stream(fmt_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);

@@ -4,11 +4,13 @@
 
 #include "input/added_keys.h"
 #include "input/input_handlers.h"
+#include "media/error.h"
 #include "render/bitmap_text.h"
 #include "render/frame_phases.h"
 #include "render/scorecard_drawing.h"
 #include "sim/ball_step.h"
 #include "sim/geometry.h"
+#include "sim/hole_file.h"
 #include "sim/hole_start.h"
 #include "sim/sim_actions.h"
 #include "state/gui_items.h"
@@ -184,12 +186,18 @@ void TMain::HoleInit() {
     const HoleScore& made = rounds_.card().holes().back();
     practiceResult = resultName(made) + " - " + std::to_string(made.strokes) + (made.strokes == 1 ? " STROKE" : " STROKES");
   }
-  bgsounds.loadFromFile(exeDir_ + gs.current_hole + ".dxw");
+  // The name comes from the last hole's cup: checked once here, and the same
+  // checked name opens all three of the hole's files.
+  const std::string hole = gs.current_hole;
+  if (!isPlainFileName(hole)) {
+    throw GameError("Cannot open file \"" + exeDir_ + hole + ".dxw\". Not a file in the game folder");
+  }
+  bgsounds.loadFromFile(exeDir_ + hole + ".dxw");
   if (gs.bgsound_on && bgsounds.count() > 0) {
     bgsounds.item(0).setLooped(true);
     bgsounds.item(0).Play(false);
   }
-  course.loadFromFile(exeDir_ + gs.current_hole + ".dxg");
+  course.loadFromFile(exeDir_ + hole + ".dxg");
   holeStartState(gs, *this, exeDir_);
   if (!training_mode) {
     showTitleCard();
@@ -214,7 +222,18 @@ void TMain::GengineTimer(int32_t) {
   drawPlayingField(ctx_);
   // A practice hole's cup leads back to the same hole, never to the next.
   if (!practiceHole_.empty() && gs.holed_out) gs.current_hole = practiceHole_;
-  runHoleFlow(ctx_);
+  try {
+    runHoleFlow(ctx_);
+  } catch (...) {
+    // The next hole could not be loaded: as when the first one cannot, the
+    // error is shown and the launch window comes back, instead of the
+    // loading picture staying on screen.
+    gengine.setEnabled(false);
+    DXDraw.Finalize();
+    DXSound.Finalize();
+    modalResult = 1;
+    throw;
+  }
   if (modalResult != 0 || !DXDraw.initialized()) return;  // closed from inside the title-card wait
   puttingPhase(ctx_);
   drawStarField(ctx_);

@@ -10,11 +10,6 @@ namespace fg {
 
 namespace {
 
-bool leavesFolder(const std::string& name) {
-  return name.find('/') != std::string::npos || name.find('\\') != std::string::npos ||
-         name.find('\0') != std::string::npos;
-}
-
 void readArea(arearec& a, const IniText& ini, const std::string& section) {
   a.kind = ini.readInteger(section, "kind", 0);
   a.x1 = ini.readInteger(section, "x1", 0);
@@ -38,10 +33,15 @@ void readArea(arearec& a, const IniText& ini, const std::string& section) {
 
 }  // namespace
 
+bool isPlainFileName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+         name.find('\\') == std::string::npos && name.find('\0') == std::string::npos;
+}
+
 std::string readHoleText(const std::string& folder, const std::string& fileName) {
   // A hole's name comes from the previous hole file; it names a file in the
   // game's folder and nowhere else.
-  if (leavesFolder(fileName)) return {};
+  if (!isPlainFileName(fileName)) return {};
   // A missing or unreadable file, or anything that is not a plain file of a
   // sensible size (a pipe, a device), reads as an empty one.
   try {

@@ -11,6 +11,10 @@ namespace fg {
 // Hole files are small; anything larger is not a hole file and reads as empty.
 constexpr size_t kHoleFileLimit = 4u << 20;
 
+// A hole's name comes from the previous hole's cup: it may only name files
+// in the game's folder (no folders, no "." or "..", no NUL).
+bool isPlainFileName(const std::string& name);
+
 // The text of folder/fileName, or empty when the file is missing, is not a
 // plain file, is too large, or the name tries to leave the folder.
 std::string readHoleText(const std::string& folder, const std::string& fileName);

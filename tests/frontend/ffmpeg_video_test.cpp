@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -16,6 +18,20 @@ TEST(FfmpegVideo, RefusesWhatIsNotAVideo) {
   test::writeText(d / "junk.avi", "RIFF\x10\0\0\0AVI LIST garbage garbage garbage");
   EXPECT_EQ(openFfmpegVideo(d / "junk.avi"), nullptr);
   EXPECT_EQ(openFfmpegVideo(d / "missing.avi"), nullptr);
+}
+
+// The intro's file is opened as an AVI file and nothing else: a playlist in
+// its place must not lead the demuxer to a file it names, and a pipe must not
+// make it wait.
+TEST(FfmpegVideo, OpensNoFileThatTheIntroFileNames) {
+  test::ScratchDir d;
+  test::writeSolidVideo(d / "elsewhere.avi", 8, 8, 10, 1, 2, 3, false);
+  ASSERT_NE(openFfmpegVideo(d / "elsewhere.avi"), nullptr);
+  test::writeText(d / "brackwater.avi", "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\n" +
+                                            (d / "elsewhere.avi") + "\n#EXT-X-ENDLIST\n");
+  EXPECT_EQ(openFfmpegVideo(d / "brackwater.avi"), nullptr);
+  ASSERT_EQ(::mkfifo((d / "intro.avi").c_str(), 0600), 0);
+  EXPECT_EQ(openFfmpegVideo(d / "intro.avi"), nullptr);
 }
 
 TEST(FfmpegVideo, DeliversSoundAtTheDeviceFormat) {

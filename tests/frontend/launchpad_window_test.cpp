@@ -110,7 +110,14 @@ TEST_P(LaunchpadReadFault, IsShownAndSkipsTheRestOfFormCreate) {
   EXPECT_EQ(pad.controls.frameskip, 75);
   EXPECT_EQ(pad.controls.skins.size(), 1u);
   EXPECT_TRUE(pad.controls.texture_file.empty());
-  if (!f.setting) {
+  // The store is set aside before a "Start Game" writes over it: values
+  // beyond the fault are still there for the player.
+  if (f.setting) {
+    RegistryStore kept(settings.path());
+    kept.Application = "Fairglade Beta 3 (damaged settings)";
+    kept.open();
+    EXPECT_EQ(kept.readInteger("FrameSkip"), 25);
+  } else {
     fs::remove(settings.path());
     fs::create_directories(settings.path());
   }
@@ -123,23 +130,28 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadFault{"NoData", "bgsounds", nullptr, "Failed to get data for '%s'"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(LaunchpadTest, FailedWriteStopsStartGameAndKeepsTheOldValue) {
+// A value that cannot be written is reported with the store's message, the
+// others are written, and the game starts with what the controls hold.
+TEST_F(LaunchpadTest, FailedWriteIsShownAndTheGameStartsAllTheSame) {
   store({{"RunOnce", 1}, {"SkipIntro", 1}, {"FrameSkip", 50}});
   Tlaunchpad& pad = make();
   pad.show();
-  // A file where the "screen800" subkey should be.
   std::string key = settings / "Software/Brackwater/Fairglade Beta 3/";
+  // A file where the "screen800" subkey should be, a folder where the
+  // "bgsounds" value should be.
   fs::remove_all(key + "screen800");
   test::writeText(key + "screen800", "in the way");
+  fs::create_directories(key + "bgsounds/bgsounds");
   bool ran = false;
   pad.runGame = [&] { ran = true; };
   pad.controls.frameskip = 100;
   platform.pushClick(0, 0);  // nothing there
   clickOn(ControlId::launch);
-  ASSERT_FALSE(platform.errors().empty());
+  ASSERT_EQ(platform.errors().size(), 1u);
   EXPECT_EQ(platform.errors().back(), "Failed to set data for 'screen800'");
-  EXPECT_FALSE(ran);
-  EXPECT_EQ(stored("FrameSkip"), 50);
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(stored("FrameSkip"), 100);
+  EXPECT_EQ(test::readText(key + "screen800"), "in the way");
   EXPECT_TRUE(pad.DXinterface.initialized());
 }
 

@@ -137,6 +137,18 @@ TEST(RegistryStore, FileInPlaceOfTheSubkeyFailsTheWriteAndStaysAsItWas) {
   EXPECT_EQ(test::readText(dir / (std::string(kKey) + "/screen800")), "keep me");
 }
 
+TEST(RegistryStore, ALinkAtAValueIsReplacedNotWrittenThrough) {
+  ScratchDir dir;
+  test::writeText(dir / "victim", "keep me");
+  fs::create_directories(dir / (std::string(kKey) + "/FrameSkip"));
+  fs::create_symlink(dir / "victim", valueFile(dir, "FrameSkip"));
+  RegistryStore store(dir.path());
+  store.open();
+  store.writeInteger("FrameSkip", 50);
+  EXPECT_EQ(test::readText(dir / "victim"), "keep me");
+  EXPECT_EQ(store.readInteger("FrameSkip"), 50);
+}
+
 TEST(RegistryStore, FullDiskKeepsTheOldValue) {
   ScratchDir dir;
   RegistryStore store(dir.path());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "media/application.h"
+#include "media/error.h"
 #include "platform/headless_platform.h"
 #include "shell/game_folder_helpers.h"
 #include "shell/main_window.h"
@@ -140,6 +141,37 @@ TEST_F(MainWindowTest, ResolutionRadiosPickTheMode) {
   main.FormShow();
   EXPECT_EQ(main.DXDraw.SurfaceWidth(), 1024);
 }
+
+// A next hole that cannot be loaded ends the game as a first hole that cannot
+// does: the error goes to the caller and the launch window's turn comes, no
+// loading picture left on screen. A name leaving the game folder opens nothing,
+// even where the files it names exist.
+class UnloadableNextHole : public MainWindowTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnloadableNextHole, ClosesTheGameWindowWithTheError) {
+  const std::string outside = ::testing::TempDir() + "/fg_shell_outside";
+  testing::makeGameFolder(outside, {{"course1hole2", kHole}});
+  show();
+  main.gs.current_hole = GetParam();
+  main.gs.holed_out = true;
+  main.gs.holed_area = 1;
+  main.gs.ball_z = -100;
+  main.gs.ball_moving = false;  // the ball has dropped: only the cup sequence runs
+  try {
+    main.GengineTimer(1);
+    FAIL() << "the next hole loaded";
+  } catch (const GameError& e) {
+    EXPECT_NE(std::string(e.what()).find("Cannot open file"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(main.modalResult, 1);
+  EXPECT_FALSE(main.gengine.Enabled());
+  EXPECT_FALSE(platform.displayOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, UnloadableNextHole, ::testing::Values("course1hole9", "../fg_shell_outside/course1hole2"),
+                         [](const ::testing::TestParamInfo<const char*>& i) {
+                           return i.index == 0 ? "MissingArchives" : "LeavesTheGameFolder";
+                         });
 
 }  // namespace
 }  // namespace fg
