@@ -24,7 +24,9 @@ TEST(Regeneration, SameBytesEveryRun) {
   for (const auto& f : fs::recursive_directory_iterator(out)) {
     if (!f.is_regular_file()) continue;
     const std::string rel = fs::relative(f.path(), out).string();
-    EXPECT_TRUE(readWholeFile(f.path().string(), kArchiveFileLimit) == readWholeFile(content_test::gameFile(rel), kArchiveFileLimit)) << rel;
+    EXPECT_TRUE(readWholeFile(f.path().string(), kArchiveFileLimit) ==
+                readWholeFile(content_test::gameFile(rel), kArchiveFileLimit))
+        << rel;
     ++compared;
   }
   EXPECT_GE(compared, 7 + 6 + 2 * 9);

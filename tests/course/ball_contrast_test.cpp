@@ -47,7 +47,7 @@ TEST(BallTextures, StandOutOnEveryHole) {
   for (const std::string& hole : test::allHoles()) {
     const std::array<uint8_t, 3> ground = groundAtTee(hole);
     for (const auto& f : std::filesystem::directory_iterator(dir)) {
-      const std::vector<uint8_t> bytes = readWholeFile(f.path().string());
+      const std::vector<uint8_t> bytes = readWholeFile(f.path().string(), kBitmapFileLimit);
       const Picture tex = decodeBitmapFile(bytes);
       int far = 0;
       for (size_t i = 0; i < tex.rgb.size(); i += 3) far += colourDistance(&tex.rgb[i], ground.data()) >= 180;
