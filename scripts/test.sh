@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole test run: a normal build with every test, the suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run of
-# the archive reader.
+# every reader of outside input.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
