@@ -20,7 +20,9 @@ namespace {
 const std::string kGameDir = std::string(FG_GAME_DIR) + "/";
 const char* const kHoles[] = {"training1",    "training2",    "course1hole1", "course1hole2",
                               "course1hole3", "course1hole4", "course1hole5", "course1hole6",
-                              "course1hole7", "course1hole8", "course1hole9"};
+                              "course1hole7", "course1hole8", "course1hole9", "course2hole1",
+                              "course2hole2", "course2hole3", "course2hole4", "course2hole5",
+                              "course2hole6", "course2hole7", "course2hole8", "course2hole9"};
 
 GameState loadHole(const std::string& name) {
   GameState gs;
@@ -53,6 +55,9 @@ TEST(Courses, CupsChainTheHolesInOrder) {
   std::vector<std::string> game = chainFrom("course1hole1");
   ASSERT_EQ(game.size(), 9u);
   for (int i = 0; i < 9; ++i) EXPECT_EQ(game[i], "course1hole" + std::to_string(i + 1));
+  std::vector<std::string> second = chainFrom("course2hole1");
+  ASSERT_EQ(second.size(), 9u);
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(second[i], "course2hole" + std::to_string(i + 1));
 }
 
 // The pars themselves come from the player model (player_bands_test).

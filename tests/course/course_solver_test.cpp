@@ -1,4 +1,4 @@
-// Every hole of both courses can be finished within its par by pull putts,
+// Every hole of the training and both game courses can be finished within its par by pull putts,
 // played with the real simulation from the hole's real start.
 #include <gtest/gtest.h>
 
@@ -38,7 +38,9 @@ TEST_P(HoleSolves, WithinPar) {
 INSTANTIATE_TEST_SUITE_P(Course, HoleSolves,
                          ::testing::Values("training1", "training2", "course1hole1", "course1hole2",
                                            "course1hole3", "course1hole4", "course1hole5", "course1hole6",
-                                           "course1hole7", "course1hole8", "course1hole9"),
+                                           "course1hole7", "course1hole8", "course1hole9", "course2hole1",
+                                           "course2hole2", "course2hole3", "course2hole4", "course2hole5",
+                                           "course2hole6", "course2hole7", "course2hole8", "course2hole9"),
     fg::test::PrintedName());
 
 struct DragCase {

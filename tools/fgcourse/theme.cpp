@@ -23,6 +23,10 @@ const Theme& themeNamed(const std::string& name) {
       {"space", {{0.04, 0.04, 0.10}, {0.33, 0.30, 0.50}, {0.30, 0.80, 0.90}, {0.70, 0.92, 0.94},
                  {0.10, 0.35, 0.45}, {0.20, 0.30, 0.85}, {0.60, 0.52, 0.70}, {0.25, 0.20, 0.45},
                  {0.20, 0.18, 0.30}, true}},
+      // Night harbour: moonlit planks and stone over a dark sea.
+      {"harbour", {{0.05, 0.10, 0.20}, {0.60, 0.52, 0.42}, {0.70, 0.68, 0.62}, {0.90, 0.88, 0.82},
+                   {0.32, 0.30, 0.28}, {0.10, 0.28, 0.50}, {0.82, 0.74, 0.56}, {0.12, 0.28, 0.22},
+                   {0.30, 0.22, 0.15}, false}},
   };
   auto it = kThemes.find(name);
   if (it == kThemes.end()) throw GameError("unknown theme " + name);
