@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "harbour_paint.h"
 #include "sim/geometry.h"
 
 namespace fg {
@@ -269,6 +270,7 @@ void paintKicker(cairo_t* cr, const arearec& a, const Theme&) {
 
 void paintArea(cairo_t* cr, const AreaSource& s, const Theme& t) {
   const arearec& a = s.rec;
+  if (t.harbour && paintHarbourArea(cr, a, t)) return;
   if (a.kind >= 15 && a.kind <= 22) {
     static const int32_t kAngles[] = {1, 19, 64, 109, 128, 147, 192, 237};
     paintIncline(cr, a, kAngles[a.kind - 15], t.fairway, false);
@@ -411,6 +413,7 @@ CoursePictures paintCourse(const HoleSource& h) {
   CairoImage course(h.width, h.height);
   cairo_t* cr = course.cr();
   paintGround(cr, h, t);
+  if (t.harbour) paintHarbourGround(cr, h, t);
   // Flat features first, then pads and holes on top of them.
   for (int pass = 0; pass < 2; ++pass)
     for (const AreaSource& s : h.areas) {
@@ -419,6 +422,7 @@ CoursePictures paintCourse(const HoleSource& h) {
       if (flat == (pass == 0)) paintArea(cr, s, t);
     }
   addGrain(course, t);
+  if (t.harbour) paintHarbourLights(cr, h);
   paintGroundDecor(cr, h, t);
   for (const AreaSource& s : h.areas)
     if (isWall(s.rec.kind)) paintWall(course, s.rec, t);

@@ -209,7 +209,8 @@ void readHeader(HoleSource& h, const Line& l) {
 const std::vector<std::string> kHeaders = {"name", "title", "size", "par", "ball", "theme", "ambience", "item"};
 const std::vector<std::string> kDecor = {"tree", "bush", "rock", "flowers", "bridge", "roof", "arch",
                                          "windmill", "worker", "sign", "lamp", "pond", "path",
-                                         "cone", "planet", "crater", "fence", "stump"};
+                                         "cone", "planet", "crater", "fence", "stump",
+                                         "boat", "crate", "bollard", "buoy", "lighthouse"};
 
 }  // namespace
 

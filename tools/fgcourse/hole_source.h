@@ -6,7 +6,7 @@
 //
 // One statement a line, "#" starts a comment, words split on blanks:
 //   name N | title "LINE 1" "LINE 2" | size W H (multiples of 24) | par P
-//   ball X Y | theme meadow|forest|lake|site|space | ambience KIND
+//   ball X Y | theme meadow|forest|lake|site|space|harbour | ambience KIND
 //   item 3…10 LOOK                 which animation a sprite item holds
 //   border X Y X Y …               walls along the points, mown grass inside
 //   walls X Y X Y …                walls only; the kind follows the direction
@@ -18,7 +18,8 @@
 //   setname SHAPE slot=S text=T | switch SHAPE state=1|2|3 | bumps SHAPE [decor=X,Y,IMG]
 //   shade SHAPE strength=N | ledge SHAPE drop=N | kicker | bonus | sleeper
 // Scenery: tree X Y R, bush, rock, flowers, bridge X1 Y1 X2 Y2 W, roof X Y W H,
-//   arch X Y W, windmill X Y, worker X Y, sign, lamp, cone, planet, crater, path, fence, stump.
+//   arch X Y W, windmill X Y, worker X Y, sign, lamp, cone, planet, crater, path, fence, stump;
+//   harbour: boat X Y LENGTH, crate X Y SIZE, bollard X Y, buoy X Y, lighthouse X Y TOP_Y.
 #include <cstdint>
 #include <map>
 #include <string>

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "course_picture.h"
+#include "harbour_paint.h"
 
 namespace fg {
 namespace {
@@ -245,6 +246,7 @@ void paintGroundDecor(cairo_t* cr, const HoleSource& h, const Theme& t) {
     else if (d.type == "cone") cone(cr, d);
     else if (d.type == "planet") planet(cr, d);
     else if (d.type == "path") path(cr, d);
+    else if (paintHarbourDecor(cr, d)) continue;
     else if (d.type == "crater") {
       pathEllipse(cr, arg(d, 0), arg(d, 1), arg(d, 2, 20), arg(d, 2, 20) / 2.0);
       setSource(cr, shade(t.rough, 1.8));

@@ -70,6 +70,20 @@ Sound ambience(const std::string& kind) {
     });
     return s;
   }
+  if (kind == "harbour") {  // slow swell against the quay and a buoy's bell far out
+    Sound s = windBed(2.2, 180, 6);
+    for (size_t i = 0; i < s.samples.size(); ++i)
+      s.samples[i] *= static_cast<float>(0.55 + 0.45 * std::sin(2 * M_PI * 3 * i / s.samples.size()));
+    Tone bell;
+    bell.seconds = 1.4;
+    bell.attack = 0.004;
+    bell.decay = 0.45;
+    bell.release = 0.2;
+    Sound ding = makeHarmonics(620, 4, 1.6, bell);
+    s.mixLooped(ding, 1.0, 0.25);
+    s.mixLooped(ding, 4.1, 0.18);
+    return s;
+  }
   if (kind == "space") {  // a drone, whole cycles of each tone in the loop
     Sound s = Sound::silence(kLoopSeconds);
     addOver(s, [](double t) {

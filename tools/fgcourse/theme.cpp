@@ -26,7 +26,7 @@ const Theme& themeNamed(const std::string& name) {
       // Night harbour: moonlit planks and stone over a dark sea.
       {"harbour", {{0.05, 0.10, 0.20}, {0.60, 0.52, 0.42}, {0.70, 0.68, 0.62}, {0.90, 0.88, 0.82},
                    {0.32, 0.30, 0.28}, {0.10, 0.28, 0.50}, {0.82, 0.74, 0.56}, {0.12, 0.28, 0.22},
-                   {0.30, 0.22, 0.15}, false}},
+                   {0.30, 0.22, 0.15}, false, true}},
   };
   auto it = kThemes.find(name);
   if (it == kThemes.end()) throw GameError("unknown theme " + name);

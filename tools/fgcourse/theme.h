@@ -8,7 +8,8 @@ namespace fg {
 
 struct Theme {
   Rgb rough, fairway, wall, wallLight, wallDark, water, sand, canopy, trunk;
-  bool space = false;  // stars behind floating greens instead of grass
+  bool space = false;    // stars behind floating greens instead of grass
+  bool harbour = false;  // sea round plank quays, lamplight, stone steps
 };
 
 const Theme& themeNamed(const std::string& name);
