@@ -25,6 +25,8 @@ struct LaunchpadControls {
   std::string name = "Player 1";      // the player box's `name` field
   bool pullputt = true;               // radio pair: pull putt / push putt
   bool pushputt = false;
+  bool course1 = true;                // radio pair: which course a game plays
+  bool course2 = false;
   Picture ball_texture;               // the preview's picture, copied into `gui` item 11
   // Setup panel: resolution radios (one group; none checked keeps the mode).
   bool screen640 = true;

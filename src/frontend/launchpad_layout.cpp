@@ -88,7 +88,7 @@ Control textField(I id, const char* name, P panel, Rect r, std::string L::*text)
 }
 
 // Radio groups.
-enum : int { kPuttGroup = 1, kScreenGroup, kSoundGroup };
+enum : int { kPuttGroup = 1, kScreenGroup, kSoundGroup, kCourseGroup };
 
 std::vector<Control> buildTable() {
   using T = Tlaunchpad;
@@ -112,6 +112,11 @@ std::vector<Control> buildTable() {
       radio(I::pushputt, "pushputt", P::Start, inPanel(120, 98, 90, 15), "Push Putt", &L::pushputt, kPuttGroup),
       button(I::launch, "launch", K::Button, P::Start, inPanel(256, 72, 100, 24), "Start Game", &T::launchClick, true),
       label(I::Label3, "Label3", P::Start, inPanel(64, 144, 300, 14), "", &L::label3),
+      // Which course a game plays: the meadow course or the harbour at night.
+      plain(I::course_box, "coursebox", K::GroupBox, P::Start, inPanel(252, 4, 130, 60), "Course"),
+      radio(I::course1, "course1", P::Start, inPanel(260, 20, 110, 15), "1 Fairglade", &L::course1, kCourseGroup),
+      radio(I::course2, "course2", P::Start, inPanel(260, 38, 110, 15), "2 Harbour Lights", &L::course2,
+            kCourseGroup),
 
       plain(I::setup, "setup", K::Panel, P::Setup, inPanel(0, 0, 386, 182)),
       plain(I::resolution_box, "resbox", K::GroupBox, P::Setup, inPanel(4, 2, 148, 80), "Resolution"),

@@ -26,6 +26,7 @@ enum class Panel : uint8_t { Window, Start, Setup, Quit, Practice };
 enum class ControlId : uint8_t {
   hor_logo, menutab, tab_game, tab_training, tab_setup, tab_exit,
   start, player_box, name_label, name, balltexture, tex_inc, pullputt, pushputt, launch, Label3,
+  course_box, course1, course2,
   setup, resolution_box, screen640, screen800, screen1024, fastwrite,
   sound_box, soundoff, sound8, sound16,
   speed_box, fskip_dec, frameskip, fskip_inc, skipintro, bgsounds, sharppixels, skin_label, skin,

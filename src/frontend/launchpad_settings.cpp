@@ -56,6 +56,9 @@ void readStoredSettings(RegistryStore& store, LaunchpadControls& c) {
   c.frameskip = clampFrameSkip(store.readInteger("FrameSkip"));
   // Not among the original settings: an absent value is the default (off).
   c.sharp_pixels = store.readBoolean("SharpPixels");
+  // The course a game plays: 2 is the harbour; absent or anything else is
+  // the first course, so a setup stored before there were two still works.
+  setRadio(c, store.readInteger("Course") == 2 ? ControlId::course2 : ControlId::course1, true);
   store.close();
 }
 
@@ -115,6 +118,7 @@ void writeSettings(RegistryStore& store, const LaunchpadControls& c) {
   write("bgsounds", c.bgsounds);
   write("FrameSkip", c.frameskip);
   write("SharpPixels", c.sharp_pixels);
+  write("Course", c.course2 ? 2 : 1);
   store.close();
   if (failure) std::rethrow_exception(failure);
 }

@@ -116,7 +116,7 @@ void TMain::DXDrawInitialize() {
   FramePacing pace = pacingFromBar(launchpad_.frameskip);
   gengine.setInterval(pace.interval);
   gs.frame_skip = pace.frame_skip;
-  gs.current_hole = training_mode ? "training1" : "course1hole1";
+  gs.current_hole = training_mode ? "training1" : launchpad_.course2 ? "course2hole1" : "course1hole1";
   if (!practiceHole_.empty()) gs.current_hole = practiceHole_;
   for (PlayerRecord& p : gs.players) {
     p.total_strokes = 0;

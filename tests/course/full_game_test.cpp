@@ -31,7 +31,8 @@ enum class Style { Solver, Feeble };
 // input and none is queued, it looks at the game and queues the next events.
 class AutoPlayer : public HeadlessPlatform {
  public:
-  AutoPlayer(Style style, bool training, fs::path shots) : style_(style), training_(training), shots_(std::move(shots)) {}
+  AutoPlayer(Style style, bool training, fs::path shots, ControlId course = ControlId::course1)
+      : style_(style), training_(training), shots_(std::move(shots)), course_(course) {}
 
   Tlaunchpad* pad = nullptr;
   TMain* game = nullptr;
@@ -79,6 +80,7 @@ class AutoPlayer : public HeadlessPlatform {
       if (!pad || !pad->visible()) return;
       started_ = true;
       clickControl(training_ ? ControlId::tab_training : ControlId::tab_game);
+      clickControl(course_);
       clickControl(ControlId::launch);
       return;
     }
@@ -118,7 +120,10 @@ class AutoPlayer : public HeadlessPlatform {
         waitFrames(10);
         return;
       }
-      shot(std::string("end_") + (training_ ? "training" : style_ == Style::Solver ? "game" : "feeble"));
+      shot(std::string("end_") + (training_                        ? "training"
+                                  : style_ == Style::Feeble         ? "feeble"
+                                  : course_ == ControlId::course2   ? "harbour"
+                                                                    : "game"));
       closed_ = true;
       pushClick(320, 240);  // a click closes the finished game
       return;
@@ -172,6 +177,7 @@ class AutoPlayer : public HeadlessPlatform {
   Style style_;
   bool training_;
   fs::path shots_;
+  ControlId course_;
   bool started_ = false, closed_ = false, quit_sent_ = false, card_clicked_ = false;
   std::vector<std::function<void()>> steps_;
   uint32_t wait_until_ = 0;
@@ -231,6 +237,15 @@ TEST_F(FullGame, SolverPlaysTheCourseToTheEnd) {
   for (int i = 1; i <= 9; ++i) want.push_back("course1hole" + std::to_string(i));
   EXPECT_EQ(player.holes_seen, want);
   EXPECT_EQ(player.pictures.size(), 11u);
+}
+
+TEST_F(FullGame, SolverPlaysTheHarbourCourseToTheEnd) {
+  AutoPlayer player(Style::Solver, false, shots, ControlId::course2);
+  play(player);
+  EXPECT_EQ(player.end_message, "YOU FINISHED") << "last ball " << player.last_state;
+  std::vector<std::string> want;
+  for (int i = 1; i <= 9; ++i) want.push_back("course2hole" + std::to_string(i));
+  EXPECT_EQ(player.holes_seen, want);
 }
 
 TEST_F(FullGame, FeeblePuttsEndInGameOver) {

@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HoleTheme{"course1hole5", "space"}, HoleTheme{"course1hole6", "lake"},
                       HoleTheme{"course1hole7", "site"}, HoleTheme{"course1hole8", "lake"},
                       HoleTheme{"course1hole9", "meadow"}, HoleTheme{"course2hole1", "harbour"},
-                      HoleTheme{"course2hole6", "harbour"}),
+                      HoleTheme{"course2hole7", "harbour"}, HoleTheme{"course2hole9", "harbour"}),
     [](const auto& info) { return std::string(info.param.hole); });
 
 }  // namespace

@@ -245,6 +245,45 @@ TEST_F(LaunchpadTest, SetupControlsFollowClicks) {
   EXPECT_FALSE(c.screen1024);
 }
 
+struct CourseCase {
+  const char* name;
+  int32_t stored;  // 0: a setup stored before there was a choice of course
+  bool second;
+};
+
+class CourseChoice : public LaunchpadTest, public ::testing::WithParamInterface<CourseCase> {};
+
+// The stored value picks the radio; anything but 2 is the first course.
+TEST_P(CourseChoice, IsReadFromTheStoredSetup) {
+  if (GetParam().stored)
+    store({{"RunOnce", 1}, {"SkipIntro", 1}, {"PullPutt", 1}, {"FrameSkip", 75}, {"Course", GetParam().stored}});
+  else
+    store({{"RunOnce", 1}, {"SkipIntro", 1}, {"PullPutt", 1}, {"FrameSkip", 75}});
+  Tlaunchpad& p = make();
+  EXPECT_EQ(p.controls.course2, GetParam().second);
+  EXPECT_NE(p.controls.course1, p.controls.course2);
+  EXPECT_EQ(p.controls.frameskip, 75);  // read on after it as before
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, CourseChoice,
+                         ::testing::Values(CourseCase{"Absent", 0, false}, CourseCase{"First", 1, false},
+                                           CourseCase{"Second", 2, true}, CourseCase{"Unknown", 7, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LaunchpadTest, CourseRadiosFollowClicksAndStartGameStoresTheChoice) {
+  showSkipped();
+  clickOn(ControlId::course2);
+  EXPECT_TRUE(pad->controls.course2);
+  EXPECT_FALSE(pad->controls.course1);
+  EXPECT_TRUE(pad->controls.pullputt);  // a group of its own
+  pad->launchClick();
+  EXPECT_EQ(stored("Course"), 2);
+  clickOn(ControlId::course1);
+  EXPECT_FALSE(pad->controls.course2);
+  pad->launchClick();
+  EXPECT_EQ(stored("Course"), 1);
+}
+
 TEST_F(LaunchpadTest, PlayerNameTakesTypedText) {
   showSkipped();
   clickOn(ControlId::name);

@@ -23,7 +23,8 @@ class MainWindowTest : public ::testing::Test {
   MainWindowTest()
       : dir(testing::makeGameFolder(::testing::TempDir() + "/fg_shell_game_" +
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name(),
-                                    {{"course1hole1", kHole}, {"course1hole2", kHole}, {"training1", kHole}})),
+                                    {{"course1hole1", kHole}, {"course1hole2", kHole}, {"course2hole1", kHole},
+                                     {"training1", kHole}})),
         app(platform),
         main(app, launchpad, dir) {
     platform.setStep(10);
@@ -125,6 +126,18 @@ TEST_F(MainWindowTest, AGameStartedAfterClosingBeginsAtTheFirstHole) {
   EXPECT_EQ(main.gs.par_total, 3);
   EXPECT_TRUE(main.gs.debug_mode);
   EXPECT_TRUE(main.gs.panel_minimised);
+}
+
+TEST_F(MainWindowTest, TheCourseRadioPicksTheFirstHoleAndTrainingKeepsItsOwn) {
+  launchpad.course1 = false;
+  launchpad.course2 = true;
+  show();
+  EXPECT_EQ(main.gs.current_hole, "course2hole1");
+  main.closeGameWindow();
+  main.modalResult = 0;
+  main.training_mode = true;
+  main.FormShow();
+  EXPECT_EQ(main.gs.current_hole, "training1");
 }
 
 TEST_F(MainWindowTest, ResolutionRadiosPickTheMode) {

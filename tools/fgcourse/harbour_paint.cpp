@@ -233,8 +233,13 @@ void paintHarbourGround(cairo_t* cr, const HoleSource& h, const Theme& t) {
 }
 
 void paintHarbourLights(cairo_t* cr, const HoleSource& h) {
+  // Only the quays catch the light: on the dark sea it would turn grey.
+  cairo_save(cr);
+  pathFairways(cr, h);
+  cairo_clip(cr);
   for (const Decor& d : h.decor)
     if (d.type == "lamp") lampPool(cr, arg(d, 0), arg(d, 1));
+  cairo_restore(cr);
 }
 
 bool paintHarbourArea(cairo_t* cr, const arearec& a, const Theme& t) {
@@ -243,12 +248,12 @@ bool paintHarbourArea(cairo_t* cr, const arearec& a, const Theme& t) {
     const double y0 = std::min({a.y1, a.y2, a.y3, a.y4}), y1 = std::max({a.y1, a.y2, a.y3, a.y4});
     double hgt = y1 - y0;
     cairo_rectangle(cr, x0, y0, x1 - x0, hgt * 0.3);
-    setSource(cr, {0.80, 0.78, 0.72});
+    setSource(cr, {0.84, 0.80, 0.64});
     cairo_fill(cr);
     cairo_rectangle(cr, x0, y0 + hgt * 0.3, x1 - x0, hgt * 0.7);
-    setSource(cr, {0.36, 0.35, 0.33});
+    setSource(cr, {0.30, 0.31, 0.38});
     cairo_fill(cr);
-    setSource(cr, {0.26, 0.25, 0.24});
+    setSource(cr, {0.22, 0.23, 0.30});
     cairo_set_line_width(cr, 1);
     for (double x = x0 + 30; x < x1; x += 46) {  // joints between the blocks
       cairo_move_to(cr, x + 0.5, y0 + hgt * 0.3);
