@@ -67,9 +67,9 @@ void Tlaunchpad::FormCreate() {
     controls.skins.push_back(std::move(s));
     controls.skin_selected.push_back(false);
   }
-  // No texture files: the built-in ball stays in the preview.
-  std::string first = textures_.first();
-  if (!first.empty()) loadTexture(first);
+  // No texture files: the load of nothing fails ("Unknown picture file
+  // extension (.)") and the built-in ball stays in the preview.
+  loadTexture(textures_.first());
 }
 
 void Tlaunchpad::show() {
@@ -186,8 +186,7 @@ void Tlaunchpad::fskip_decClick() {
 
 void Tlaunchpad::tex_incClick() {
   click();
-  std::string next = textures_.next();
-  if (!next.empty()) loadTexture(next);
+  loadTexture(textures_.next());
 }
 
 void Tlaunchpad::skinMouseDown() { click(); }
@@ -196,7 +195,7 @@ void Tlaunchpad::sharppixelsClick() { app_.platform().setSharpPixels(controls.sh
 
 void Tlaunchpad::loadTexture(const std::string& file) {
   // On a bad file the preview keeps what it showed; the error is reported.
-  Picture p = loadBitmapFile(textures_.pathOf(file));
+  Picture p = loadPictureFile(textures_.pathOf(file));
   controls.ball_texture = std::move(p);
   controls.texture_file = file;
 }

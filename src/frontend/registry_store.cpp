@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "media/error.h"
 #include "media/file_io.h"
@@ -102,6 +104,15 @@ std::string settingsFolder() { return RegistryStore().keyFolder(); }
 
 RegistryStore::RegistryStore(std::string root) : root_(std::move(root)) {
   if (root_.empty()) root_ = configRoot();
+  // A folder given relative to where the program was started ("--settings
+  // out/settings") means that one, fixed now: the store must not follow a
+  // later change of the current folder. Without a current folder it stays
+  // relative, and open() refuses it.
+  if (!root_.empty() && root_[0] != '/') {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(root_, ec);
+    if (!ec) root_ = full.lexically_normal().string();
+  }
   while (root_.size() > 1 && root_.back() == '/') root_.pop_back();
 }
 

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdlib>
+#include <filesystem>
 
 #include "media/byte_reader.h"
 #include "media/error.h"
@@ -218,6 +220,15 @@ Picture decodeBitmapFile(std::span<const uint8_t> bytes) {
 Picture loadBitmapFile(const std::string& path) {
   std::vector<uint8_t> bytes = readWholeFile(path, kBitmapFileLimit);
   return decodeBitmapFile(bytes);
+}
+
+Picture loadPictureFile(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  if (!ext.empty()) ext.erase(0, 1);
+  std::string lower = ext;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower != "bmp") throw GameError(formatMessage("Unknown picture file extension (.%s)", ext.c_str()));
+  return loadBitmapFile(path);
 }
 
 }  // namespace fg

@@ -26,5 +26,8 @@ Picture decodeDib(std::span<const uint8_t> bytes);
 Picture decodeBitmapFile(std::span<const uint8_t> bytes);
 // Reads the file then decodes it.
 Picture loadBitmapFile(const std::string& path);
+// A picture file by its extension: ".bmp" (any case) only; any other fails
+// with "Unknown picture file extension (.%s)".
+Picture loadPictureFile(const std::string& path);
 
 }  // namespace fg

@@ -120,6 +120,7 @@ TEST_F(IntroTest, MissingSecondVideoLeavesTheWindowBlackUntilAKey) {
 }
 
 TEST_F(IntroTest, MissingLogoEndsTheIntroButNotTheLaunchWindow) {
+  test::writeTexture(game / "textures/ball.bmp", 200);
   Tlaunchpad& pad = make();
   pad.show();
   ASSERT_EQ(platform.errors().size(), 1u);

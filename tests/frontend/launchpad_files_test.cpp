@@ -93,21 +93,50 @@ TEST_F(LaunchpadFiles, SkinListAndNextButtonOnTheWindow) {
   EXPECT_EQ(pad.controls.skin_selected, (std::vector<bool>{true, false, false}));
 }
 
-TEST_F(LaunchpadFiles, BadTextureKeepsThePreviewAndIsReported) {
-  test::writeTexture(game / "textures/a.bmp", 90);
-  test::writeText(game / "textures/b.bmp", "BMnot really a bitmap");
+// "Next" walks the texture folder whatever it meets: a damaged file is
+// reported, the preview keeps what it showed, and the next click moves on.
+struct TextureWalk {
+  const char* label;
+  std::vector<std::pair<const char*, bool>> files;  // name, loadable
+  std::vector<std::string> shown;  // after the window is made, then after each "Next"
+  size_t errors;
+};
+
+class TextureWalkTest : public test::LaunchpadFixture, public ::testing::WithParamInterface<TextureWalk> {};
+
+TEST_P(TextureWalkTest, NextStepsPastFilesThatFail) {
+  const TextureWalk& w = GetParam();
+  for (auto [name, good] : w.files) {
+    if (good)
+      test::writeTexture(game / ("textures/" + std::string(name)), 90);
+    else
+      test::writeText(game / ("textures/" + std::string(name)), "BMnot really a bitmap");
+  }
   Tlaunchpad& pad = make();
+  std::vector<std::string> shown{pad.controls.texture_file};
   pad.controls.skipintro = true;
   pad.show();
-  clickOn(ControlId::tex_inc);
-  EXPECT_EQ(pad.controls.texture_file, "a.bmp");
-  EXPECT_EQ(pad.controls.ball_texture.rgb[0], 90);
-  EXPECT_EQ(platform.errors().size(), 1u);
+  for (size_t i = 1; i < w.shown.size(); ++i) {
+    clickOn(ControlId::tex_inc);
+    shown.push_back(pad.controls.texture_file);
+  }
+  EXPECT_EQ(shown, w.shown);
+  EXPECT_EQ(platform.errors().size(), w.errors);
+  if (pad.controls.texture_file.empty()) EXPECT_EQ(pad.controls.ball_texture, defaultBallTexture());
 }
 
-TEST_F(LaunchpadFiles, NoTexturesKeepTheBuiltInBall) {
+INSTANTIATE_TEST_SUITE_P(
+    Folders, TextureWalkTest,
+    ::testing::Values(
+        TextureWalk{"DamagedInTheMiddle", {{"a.bmp", true}, {"b.bmp", false}, {"c.bmp", true}},
+                    {"a.bmp", "a.bmp", "c.bmp", "a.bmp"}, 1},
+        TextureWalk{"DamagedFirst", {{"a.bmp", false}, {"b.bmp", true}}, {"", "b.bmp", "b.bmp", "b.bmp"}, 2},
+        TextureWalk{"None", {}, {"", ""}, 2}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(LaunchpadFiles, NoTexturesKeepTheBuiltInBallAndSaySo) {
   Tlaunchpad& pad = make();
-  EXPECT_TRUE(platform.errors().empty());
+  EXPECT_EQ(platform.errors(), std::vector<std::string>{"Unknown picture file extension (.)"});
   EXPECT_EQ(pad.controls.ball_texture, defaultBallTexture());
 }
 

@@ -62,6 +62,7 @@ TEST_F(GameRoundTrip, SetupStartPlayEscapeAndBack) {
   script.push_back(quit);
   platform.setScript(script);
 
+  test::writeTexture(game / "textures/ball.bmp", 200);
   Tlaunchpad& pad = make();
   TMain main(app, pad.controls, game.path() + "/");
   int games = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "frontend/launchpad_settings.h"
@@ -15,6 +16,13 @@ namespace fs = std::filesystem;
 
 const char* kNine[] = {"RunOnce",   "SkipIntro",  "PushPutt", "PullPutt", "screen640",
                        "screen800", "screen1024", "bgsounds", "FrameSkip"};
+
+// Remembers what the window asks of the screen.
+class SharpPlatform : public test::RecordingPlatform {
+ public:
+  void setSharpPixels(bool sharp) override { sharp_.push_back(sharp); }
+  std::vector<bool> sharp_;
+};
 
 class LaunchpadTest : public LaunchpadFixture {
  protected:
@@ -60,6 +68,7 @@ TEST_F(LaunchpadTest, FirstRunKeepsDefaultsAndStartGameWritesAllNine) {
 TEST_F(LaunchpadTest, SecondStartReadsTheStoredSettingsBack) {
   store({{"RunOnce", 1}, {"SkipIntro", 1}, {"PushPutt", 1}, {"PullPutt", 0}, {"screen640", 0},
          {"screen800", 0}, {"screen1024", 1}, {"bgsounds", 0}, {"FrameSkip", 50}});
+  test::writeTexture(game / "textures/ball.bmp", 200);
   Tlaunchpad& pad = make();
   EXPECT_TRUE(pad.controls.skipintro);
   EXPECT_TRUE(pad.controls.pushputt);
@@ -105,11 +114,21 @@ TEST_P(LaunchpadReadFault, IsShownAndSkipsTheRestOfFormCreate) {
   Tlaunchpad& pad = make();
   ASSERT_EQ(platform.errors().size(), 1u);
   EXPECT_EQ(platform.errors()[0], f.setting ? formatMessage(f.message, f.setting) : std::string(f.message));
+  if (f.setting && std::string(f.setting) == "PullPutt") {
+    // Push putt was read before the fault: it stays the one checked, and
+    // Start Game stores that.
+    EXPECT_TRUE(pad.controls.pushputt);
+    pad.launchClick();
+    EXPECT_EQ(stored("PushPutt"), 1);
+    EXPECT_EQ(stored("PullPutt"), 0);
+  }
   // Read before the fault: kept. After it: defaults. Skins and texture: skipped.
   EXPECT_EQ(pad.controls.skipintro, f.setting != nullptr);
   EXPECT_EQ(pad.controls.frameskip, 75);
   EXPECT_EQ(pad.controls.skins.size(), 1u);
   EXPECT_TRUE(pad.controls.texture_file.empty());
+  // The putting radios stay a pair, whatever was read of them.
+  EXPECT_NE(pad.controls.pullputt, pad.controls.pushputt);
   // The store is set aside before a "Start Game" writes over it: values
   // beyond the fault are still there for the player.
   if (f.setting) {
@@ -127,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, LaunchpadReadFault,
     ::testing::Values(ReadFault{"NotOpened", nullptr, nullptr, "Registry not opened"},
                       ReadFault{"WrongType", "screen800", "sz:yes", "Invalid data type for '%s'"},
-                      ReadFault{"NoData", "bgsounds", nullptr, "Failed to get data for '%s'"}),
+                      ReadFault{"NoData", "bgsounds", nullptr, "Failed to get data for '%s'"},
+                      ReadFault{"PullPuttUnreadable", "PullPutt", "sz:yes", "Invalid data type for '%s'"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A value that cannot be written is reported with the store's message, the
@@ -299,6 +319,16 @@ TEST_F(LaunchpadTest, PlayerNameTakesTypedText) {
   EXPECT_EQ(pad->controls.name, "Player 2 Ann");
   pad->setPlayerName(std::string(100, 'x'));
   EXPECT_EQ(pad->controls.name.size(), Tlaunchpad::kMaxNameLength);
+  // The HUD font's Nordic capitals are kept, in the game's 8-bit encoding;
+  // what it cannot draw (here the euro sign and a broken byte) is dropped.
+  pad->setPlayerName("\xC3\x85sa \xC3\x84\xC3\x96\xE2\x82\xAC\xFF!");
+  EXPECT_EQ(pad->controls.name, "\xC5sa \xC4\xD6!");
+  // The platform is handed the name back as UTF-8.
+  UiScene scene = pad->uiScene();
+  auto field = std::find_if(scene.controls.begin(), scene.controls.end(),
+                            [](const UiControl& c) { return c.id == static_cast<int>(ControlId::name); });
+  ASSERT_NE(field, scene.controls.end());
+  EXPECT_EQ(field->caption, "\xC3\x85sa \xC3\x84\xC3\x96!");
 }
 
 TEST_F(LaunchpadTest, StartGameHandsOverDisplayAndSoundAndTakesThemBack) {
@@ -335,6 +365,7 @@ TEST_F(LaunchpadTest, GameFailureStillBringsTheLaunchWindowBack) {
 
 TEST_F(LaunchpadTest, MissingMenuSoundsLeaveASilentWorkingWindow) {
   fs::remove(game / "menu.dxw");
+  test::writeTexture(game / "textures/ball.bmp", 200);
   showSkipped();
   ASSERT_EQ(platform.errors().size(), 1u);
   EXPECT_TRUE(pad->DXinterface.initialized());
@@ -353,6 +384,39 @@ TEST_F(LaunchpadTest, PaintsTheLogoAndBallPreview) {
   uint32_t c = pixelToColor(shot.at(r.left + 5, r.top + 5), shot.format);
   EXPECT_EQ(c & 0xFF, 0xF8u);  // red preview
   EXPECT_EQ(c >> 8, 0u);
+}
+
+}  // namespace
+}  // namespace fg
+
+namespace fg {
+namespace {
+
+// "Sharp Pixels" on the Setup tab: stored under its own name, handed to the
+// screen at once and at the next start.
+TEST(SharpPixels, IsStoredAndHandedToTheScreen) {
+  test::ScratchDir game, settings;
+  test::writeMenuSounds(game / "menu.dxw");
+  test::writeTexture(game / "textures/ball.bmp", 200);
+  for (bool expected : {true, false}) {
+    SharpPlatform platform;
+    Application app{platform};
+    Tlaunchpad pad(app, game.path() + "/", settings.path());
+    pad.controls.skipintro = true;
+    app.setTarget(&pad);
+    pad.show();
+    ASSERT_FALSE(platform.sharp_.empty());
+    EXPECT_EQ(platform.sharp_.back(), !expected) << "read back from the last start";
+    const Rect tab = controlOf(ControlId::tab_setup).rect, box = controlOf(ControlId::sharppixels).rect;
+    platform.pushClick(tab.left + 5, tab.top + 5);
+    platform.pushClick(box.left + 5, box.top + 5);
+    app.pumpMessages();
+    EXPECT_EQ(platform.sharp_.back(), expected);
+    pad.launchClick();
+    RegistryStore s(settings.path());
+    s.open();
+    EXPECT_EQ(s.readBoolean("SharpPixels"), expected);
+  }
 }
 
 }  // namespace

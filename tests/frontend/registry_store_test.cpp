@@ -45,6 +45,21 @@ TEST(RegistryStore, WritesOneSubkeyAndValuePerSettingAndReadsThemBack) {
   EXPECT_EQ(entries, 1);
 }
 
+// "--settings out/settings" means that folder under the one the program was
+// started in, even after the current folder changes.
+TEST(RegistryStore, RelativeRootIsTakenFromTheStartingFolder) {
+  ScratchDir dir, elsewhere;
+  fs::path before = fs::current_path();
+  fs::current_path(dir.path());
+  RegistryStore store("out/settings");
+  fs::current_path(elsewhere.path());
+  store.open();
+  store.writeInteger("RunOnce", 1);
+  EXPECT_EQ(store.readInteger("RunOnce"), 1);
+  fs::current_path(before);
+  EXPECT_TRUE(fs::exists(dir / ("out/settings/" + std::string(kKey) + "/RunOnce/RunOnce")));
+}
+
 TEST(RegistryStore, MissingSubkeyReadsAsZero) {
   ScratchDir dir;
   RegistryStore store(dir.path());

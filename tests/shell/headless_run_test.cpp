@@ -103,5 +103,26 @@ INSTANTIATE_TEST_SUITE_P(Options, CommandLine,
                                          BadCommandLine{"Unknown", "--fast"}),
                          [](const testing::TestParamInfo<BadCommandLine>& i) { return std::string(i.param.name); });
 
+// The tour script through the whole program, started from a folder of its
+// own with relative folders for shots and settings: every picture it takes is
+// the one it names.
+TEST_F(HeadlessRunTest, TheTourEndsBackOnTheLaunchWindow) {
+  fs::path tour = fs::path(FG_TEST_DATA) / "scripts/tour.script";
+  std::string cmd = "cd " + work.string() + " && " + (game / "fairglade").string() + " --headless --script " +
+                    tour.string() + " --shots shots --settings settings > tour.log 2>&1";
+  ASSERT_EQ(std::system(cmd.c_str()), 0) << readAll(work / "tour.log");
+  auto shot = [&](const char* name) { return readAll(work / "shots" / name); };
+  for (const char* name : {"launch.png", "title_card.png", "hud_full_banner.png", "hud_small_banner.png",
+                           "help_pull.png", "help_push.png", "launch_again.png"})
+    ASSERT_FALSE(shot(name).empty()) << name << " was not written";
+  EXPECT_EQ(shot("launch_again.png"), shot("launch.png")) << "the tour ends on the launch window";
+  EXPECT_NE(shot("title_card.png"), shot("hud_full_banner.png"));
+  EXPECT_NE(shot("hud_full_banner.png"), shot("hud_small_banner.png"));
+  EXPECT_NE(shot("help_pull.png"), shot("help_push.png"));
+  EXPECT_NE(shot("help_push.png"), shot("launch_again.png"));
+  // "Start Game" stored the settings under the relative folder.
+  EXPECT_TRUE(fs::exists(work / "settings/Software/Brackwater/Fairglade Beta 3/RunOnce/RunOnce"));
+}
+
 }  // namespace
 }  // namespace fg

@@ -2,6 +2,8 @@
 // the display cannot draw, closing and starting again.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -184,6 +186,40 @@ TEST_P(UnloadableNextHole, ClosesTheGameWindowWithTheError) {
 INSTANTIATE_TEST_SUITE_P(Names, UnloadableNextHole, ::testing::Values("course1hole9", "../fg_shell_outside/course1hole2"),
                          [](const ::testing::TestParamInfo<const char*>& i) {
                            return i.index == 0 ? "MissingArchives" : "LeavesTheGameFolder";
+                         });
+
+}  // namespace
+}  // namespace fg
+
+namespace fg {
+namespace {
+
+// A file FormCreate needs is missing: its error is shown and the rest of
+// FormCreate is skipped, but the window exists, and a game can start in it.
+class MissingCreateFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(MissingCreateFile, LeavesAWindowThatStillPlays) {
+  std::string dir = testing::makeGameFolder(::testing::TempDir() + "/fg_shell_missing_" + GetParam(),
+                                            {{"course1hole1", kHole}});
+  std::remove((dir + GetParam()).c_str());
+  HeadlessPlatform platform;
+  Application app(platform);
+  LaunchpadControls launchpad;
+  std::unique_ptr<TMain> main;
+  ASSERT_NO_THROW(main = std::make_unique<TMain>(app, launchpad, dir));
+  ASSERT_EQ(platform.errors().size(), 1u);
+  EXPECT_NE(platform.errors()[0].find(GetParam()), std::string::npos) << platform.errors()[0];
+  app.setTarget(main.get());
+  platform.setScript(parseInputScript("at 200 key SPACE\n"));
+  main->FormShow();
+  EXPECT_EQ(main->gs.current_hole, "course1hole1");
+  EXPECT_TRUE(main->gengine.Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, MissingCreateFile, ::testing::Values("menu.dxg", "sound.dxw"),
+                         [](const auto& info) {
+                           std::string n = info.param;
+                           return n.substr(0, n.find('.'));
                          });
 
 }  // namespace
