@@ -1,0 +1,54 @@
+#include "sdl_fixture.h"
+
+#include <cstdlib>
+
+namespace fg::test {
+
+void SdlFixture::SetUp() {
+  setenv("SDL_VIDEODRIVER", "offscreen", 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  platform = makePlatform();
+  if (!platform->openDisplay(640, 480)) GTEST_SKIP() << "SDL has no offscreen display here: " << SDL_GetError();
+  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+}
+
+void SdlFixture::push(SDL_Event e) {
+  if (platform && platform->window()) e.window.windowID = SDL_GetWindowID(platform->window());
+  ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
+}
+
+void SdlFixture::pushKey(Uint32 type, SDL_Scancode sc) {
+  SDL_Event e{};
+  e.type = type;
+  e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+  e.key.keysym.scancode = sc;
+  e.key.keysym.sym = SDL_GetKeyFromScancode(sc);
+  push(e);
+}
+
+void SdlFixture::pushMotion(int x, int y) {
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.x = x;
+  e.motion.y = y;
+  push(e);
+}
+
+void SdlFixture::pushButton(Uint32 type, Uint8 button, int x, int y) {
+  SDL_Event e{};
+  e.type = type;
+  e.button.button = button;
+  e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+  e.button.clicks = 1;
+  e.button.x = x;
+  e.button.y = y;
+  push(e);
+}
+
+void SdlFixture::pushClick(Uint8 button, int x, int y) {
+  pushMotion(x, y);
+  pushButton(SDL_MOUSEBUTTONDOWN, button, x, y);
+  pushButton(SDL_MOUSEBUTTONUP, button, x, y);
+}
+
+}  // namespace fg::test

@@ -1,0 +1,126 @@
+// The launch window's controls as players meet them: drawn by ImGui over the
+// picture, pressed with real SDL mouse and key events.
+#include <filesystem>
+#include <fstream>
+
+#include "frontend/launchpad_window.h"
+#include "frontend/registry_store.h"
+#include "media/application.h"
+#include "sdl_fixture.h"
+
+namespace fg {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SdlLaunchpad : public test::SdlFixture {
+ protected:
+  void SetUp() override {
+    SdlFixture::SetUp();
+    if (IsSkipped()) return;
+    if (!fs::exists(fs::path(FG_GAME_DIR) / "menu.dxw")) GTEST_SKIP() << "the game's content is not built";
+    settings = fs::path(::testing::TempDir()) /
+               ("fg_sdl_launchpad_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(settings);
+    RegistryStore s(settings.string());
+    s.open();
+    s.writeInteger("RunOnce", 1);
+    s.writeInteger("SkipIntro", 1);
+    s.writeInteger("PullPutt", 1);
+    s.writeInteger("screen640", 1);
+    s.writeInteger("FrameSkip", 75);
+    app = std::make_unique<Application>(*platform);
+    pad = std::make_unique<Tlaunchpad>(*app, std::string(FG_GAME_DIR) + "/", settings.string());
+    app->setTarget(pad.get());
+    pad->show();
+    frames(3);
+  }
+  void TearDown() override {
+    pad.reset();
+    app.reset();
+    SdlFixture::TearDown();
+  }
+  // Lets the window draw `n` more pictures (it draws one every 15 ms).
+  void frames(int n) {
+    uint32_t end = SDL_GetTicks() + 16u * static_cast<uint32_t>(n);
+    app->runUntil([&] { return static_cast<int32_t>(SDL_GetTicks() - end) >= 0; });
+  }
+  void clickControl(ControlId id, Uint8 button = SDL_BUTTON_LEFT, int dy = 0) {
+    const Rect r = controlOf(id).rect;
+    int x = r.left + 6, y = (r.top + r.bottom) / 2 + dy;
+    pushMotion(x, y);
+    frames(1);
+    pushButton(SDL_MOUSEBUTTONDOWN, button, x, y);
+    pushButton(SDL_MOUSEBUTTONUP, button, x, y);
+    frames(4);
+  }
+  bool clickSounded() {
+    bool playing = pad->DXSong.count() > 1 && pad->DXSong.item(1).isPlaying();
+    if (pad->DXSong.count() > 1) pad->DXSong.item(1).Stop();
+    return playing;
+  }
+
+  fs::path settings;
+  std::unique_ptr<Application> app;
+  std::unique_ptr<Tlaunchpad> pad;
+};
+
+struct PressCase {
+  const char* label;
+  ControlId id;
+  Uint8 button;
+  bool sounds;    // the click sound plays
+  bool acts;      // the control's state changes
+};
+
+class SdlLaunchpadPress : public SdlLaunchpad, public ::testing::WithParamInterface<PressCase> {};
+
+// Any of the three buttons clicks on the boxes and the list; only the left
+// one acts. The side buttons do nothing.
+TEST_P(SdlLaunchpadPress, ClicksOnAnyButtonActsOnTheLeft) {
+  const PressCase& c = GetParam();
+  clickControl(ControlId::tab_setup);
+  ASSERT_TRUE(pad->controls.setup_visible);
+  clickSounded();
+  auto state = [&] {
+    const LaunchpadControls& s = pad->controls;
+    return std::vector<bool>{s.screen800, s.skipintro, s.bgsounds, s.sharp_pixels,
+                             s.skin_selected.empty() ? false : s.skin_selected[0]};
+  };
+  std::vector<bool> before = state();
+  clickControl(c.id, c.button);
+  EXPECT_EQ(clickSounded(), c.sounds);
+  EXPECT_EQ(state() != before, c.acts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, SdlLaunchpadPress,
+    ::testing::Values(PressCase{"RadioLeft", ControlId::screen800, SDL_BUTTON_LEFT, true, true},
+                      PressCase{"RadioRight", ControlId::screen800, SDL_BUTTON_RIGHT, true, false},
+                      PressCase{"CheckBoxMiddle", ControlId::skipintro, SDL_BUTTON_MIDDLE, true, false},
+                      PressCase{"CheckBoxLeft", ControlId::sharppixels, SDL_BUTTON_LEFT, true, true},
+                      PressCase{"ListRight", ControlId::skin, SDL_BUTTON_RIGHT, true, false},
+                      PressCase{"ListLeft", ControlId::skin, SDL_BUTTON_LEFT, true, true},
+                      PressCase{"CheckBoxSideButton", ControlId::bgsounds, SDL_BUTTON_X1, false, false}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// Key taps shorter than a picture all count, and typed letters the HUD font
+// has are kept.
+TEST_F(SdlLaunchpad, NameFieldTakesEveryTapAndNordicCapitals) {
+  const Rect r = controlOf(ControlId::name).rect;
+  pushClick(SDL_BUTTON_LEFT, r.right - 3, (r.top + r.bottom) / 2);  // caret after the text
+  frames(4);
+  for (int i = 0; i < 2; ++i) {
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_BACKSPACE);
+    pushKey(SDL_KEYUP, SDL_SCANCODE_BACKSPACE);
+  }
+  SDL_Event text{};
+  text.type = SDL_TEXTINPUT;
+  SDL_strlcpy(text.text.text, "\xC3\x85sa", sizeof text.text.text);
+  push(text);
+  frames(8);
+  EXPECT_EQ(pad->controls.name, "Player\xC5sa");
+}
+
+}  // namespace
+}  // namespace fg
