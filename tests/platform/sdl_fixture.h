@@ -1,5 +1,5 @@
 #pragma once
-// The players' platform under SDL's offscreen video driver and its dummy
+// The players' platform under SDL's dummy video driver and its dummy
 // sound driver, with real SDL events pushed into its queue.
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -16,9 +16,9 @@ namespace fg::test {
 // Starts SDL without a screen or a sound card; skips when even that fails.
 class SdlFixture : public ::testing::Test {
  protected:
+  // One platform for the whole program: SDL is started once, as the game
+  // does (stopping and restarting it unloads libraries it cannot reload).
   void SetUp() override;
-  virtual std::unique_ptr<SdlPlatform> makePlatform() { return std::make_unique<SdlPlatform>(true); }
-  void TearDown() override { platform.reset(); }
 
   void push(SDL_Event e);
   void pushKey(Uint32 type, SDL_Scancode sc);
@@ -27,7 +27,7 @@ class SdlFixture : public ::testing::Test {
   // Press and release of `button` at (x, y), the pointer moved there first.
   void pushClick(Uint8 button, int x, int y);
 
-  std::unique_ptr<SdlPlatform> platform;
+  SdlPlatform* platform = nullptr;
 };
 
 }  // namespace fg::test

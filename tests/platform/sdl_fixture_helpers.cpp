@@ -5,10 +5,16 @@
 namespace fg::test {
 
 void SdlFixture::SetUp() {
-  setenv("SDL_VIDEODRIVER", "offscreen", 1);
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  platform = makePlatform();
-  if (!platform->openDisplay(640, 480)) GTEST_SKIP() << "SDL has no offscreen display here: " << SDL_GetError();
+  // SDL's own software renderer: a GL one does not
+  // survive SDL being started and stopped for every test.
+  setenv("SDL_RENDER_DRIVER", "software", 1);
+  static SdlPlatform* shared = new SdlPlatform(true);  // lives until the program ends
+  platform = shared;
+  platform->setSharpPixels(false);
+  platform->setUiLayer(nullptr);
+  if (!platform->openDisplay(640, 480)) GTEST_SKIP() << "SDL has no display driver here: " << SDL_GetError();
   SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 

@@ -103,7 +103,9 @@ TEST_P(SdlButton, OnlyTheGamesThreeButtonsReachIt) {
   app.pumpMessages();
   ASSERT_EQ(w.downs.size(), c.reaches ? 1u : 0u);
   ASSERT_EQ(w.ups.size(), c.reaches ? 1u : 0u);
-  if (c.reaches) EXPECT_EQ(w.downs[0], c.button);
+  if (c.reaches) {
+    EXPECT_EQ(w.downs[0], c.button);
+  }
   EXPECT_EQ(w.clicks, c.clicks);
 }
 
