@@ -10,7 +10,7 @@ packages=(
   libcairo2-dev libfreetype-dev fonts-dejavu-core libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 missing=()

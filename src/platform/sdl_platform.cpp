@@ -1,9 +1,11 @@
 #include "platform/sdl_platform.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 
 #include "platform/ffmpeg_video.h"
+#include "platform/headless_platform.h"
 #include "platform/display_fit.h"
 #include "platform/sdl_keys.h"
 #include "platform/sdl_ui.h"
@@ -38,7 +40,19 @@ SdlPlatform::Session::Session() {
 
 SdlPlatform::Session::~Session() { SDL_Quit(); }
 
-SdlPlatform::SdlPlatform(bool windowed) : windowed_(windowed) {}
+SdlPlatform::SdlPlatform(bool windowed) : windowed_(windowed) {
+  if (const char* dir = std::getenv("FG_TEST_SHOTS")) testShotDir_ = dir;
+}
+
+void SdlPlatform::writeTestShot() {
+  if (lastShown_.empty()) return;
+  std::string path = testShotDir_ + "/shot" + std::to_string(++testShots_) + ".png";
+  try {
+    writeSurfacePng(path, lastShown_);
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << std::endl;
+  }
+}
 
 SdlPlatform::~SdlPlatform() { closeAudio(); }
 
@@ -117,6 +131,7 @@ void SdlPlatform::present(const Surface& back) {
     if (!texture_) return;
   }
   updateViewport();
+  if (!testShotDir_.empty()) lastShown_ = back;
   SDL_Renderer* r = renderer_.get();
   SDL_UpdateTexture(texture_.get(), nullptr, back.pixels.data(), back.width * 2);
   SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
@@ -206,6 +221,10 @@ bool SdlPlatform::translate(const SDL_Event& ev, InputEvent& out) {
     case SDL_KEYUP: {
       if (ev.type == SDL_KEYDOWN && ev.key.keysym.sym == SDLK_RETURN && (mod & KMOD_ALT)) {
         if (!ev.key.repeat) toggleFullscreen();
+        return false;
+      }
+      if (!testShotDir_.empty() && ev.key.keysym.scancode == SDL_SCANCODE_SCROLLLOCK) {
+        if (ev.type == SDL_KEYDOWN && !ev.key.repeat) writeTestShot();
         return false;
       }
       out.key = gameKeyCode(ev.key.keysym.scancode, ev.key.keysym.sym);

@@ -64,6 +64,7 @@ class SdlPlatform : public Platform {
   bool toBackBuffer(int wx, int wy, int& x, int& y) const;
   bool translate(const SDL_Event& ev, InputEvent& out);
   void pullSilentAudio();
+  void writeTestShot();
 
   Session session_;
   bool windowed_;
@@ -88,6 +89,11 @@ class SdlPlatform : public Platform {
   uint32_t silentLast_ = 0;
   double silentCarry_ = 0;
   std::vector<int16_t> silentScratch_;
+  // Test runs only: with FG_TEST_SHOTS set to a folder, Scroll Lock writes
+  // the last presented picture there as shot1.png, shot2.png, …
+  std::string testShotDir_;
+  Surface lastShown_;
+  int testShots_ = 0;
 };
 
 }  // namespace fg

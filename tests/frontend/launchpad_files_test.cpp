@@ -122,7 +122,9 @@ TEST_P(TextureWalkTest, NextStepsPastFilesThatFail) {
   }
   EXPECT_EQ(shown, w.shown);
   EXPECT_EQ(platform.errors().size(), w.errors);
-  if (pad.controls.texture_file.empty()) EXPECT_EQ(pad.controls.ball_texture, defaultBallTexture());
+  if (pad.controls.texture_file.empty()) {
+    EXPECT_EQ(pad.controls.ball_texture, defaultBallTexture());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,80 @@
+#!/bin/sh
+# One real game on a virtual X display, driven with xdotool as a player
+# would: a click ends the intro, the Setup tab and "Sharp Pixels", Start Game,
+# a key the game once dropped ends the title card, a putt with real pointer
+# motion, Escape back to the launch window. Checks the game's own pictures
+# (written on Scroll Lock in test runs) and the stored settings.
+#   xvfb_play.sh GAME_DIR WORK_DIR
+# Exit 77 (skipped) only where no X server can start.
+set -u
+game=$1
+work=$2
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; [ -f "$work/game.log" ] && cat "$work/game.log"; exit 1; }
+
+command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed"
+command -v xdotool >/dev/null 2>&1 || fail "xdotool is not installed (scripts/setup.sh installs it)"
+[ -x "$game/fairglade" ] && [ -f "$game/gui.dxg" ] || fail "the game and its content are not built in $game"
+
+rm -rf "$work"
+mkdir -p "$work/shots"
+display=""
+for n in $(seq 91 140); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=$n; break; fi
+done
+[ -n "$display" ] || skip "no free X display number"
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+gamepid=""
+trap 'kill $gamepid $xvfb 2>/dev/null' EXIT
+for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+[ -e "/tmp/.X11-unix/X$display" ] || skip "no X server could start: $(cat "$work/xvfb.log")"
+
+export DISPLAY=":$display" SDL_AUDIODRIVER=dummy FG_TEST_SHOTS="$work/shots"
+"$game/fairglade" --windowed --settings "$work/settings" >"$work/game.log" 2>&1 &
+gamepid=$!
+win=""
+for i in $(seq 100); do
+  win=$(xdotool search --name "Fairglade" 2>/dev/null | head -1)
+  [ -n "$win" ] && break
+  sleep 0.1
+done
+[ -n "$win" ] || fail "no game window"
+
+click() { xdotool mousemove --window "$win" "$1" "$2"; sleep 0.15; xdotool click "${3:-1}"; sleep 0.4; }
+shot() { xdotool key Scroll_Lock; sleep 0.4; }
+
+click 200 300          # ends the intro once its pause is over
+sleep 2
+shot                   # 1: the launch window
+click 154 221          # Setup tab
+click 33 202           # Sharp Pixels
+click 33 221           # Game tab
+click 321 111          # Start Game
+sleep 2
+shot                   # 2: the title card
+xdotool key period     # a key the old key table dropped
+sleep 3
+shot                   # 3: play, the ball at rest in the middle of the view
+xdotool mousemove --window "$win" 320 240
+sleep 0.2
+xdotool mousedown 1
+for i in 1 2 3 4 5 6 7 8 9 10; do xdotool mousemove_relative -- 4 3; sleep 0.03; done
+xdotool mouseup 1
+sleep 1.5
+shot                   # 4: after the putt
+xdotool key Escape
+sleep 1.5
+shot                   # 5: the launch window again
+kill "$gamepid" 2>/dev/null
+wait "$gamepid" 2>/dev/null
+
+for n in 1 2 3 4 5; do [ -s "$work/shots/shot$n.png" ] || fail "shot$n.png was not written"; done
+cmp -s "$work/shots/shot1.png" "$work/shots/shot5.png" || fail "Escape did not lead back to the launch window"
+cmp -s "$work/shots/shot1.png" "$work/shots/shot2.png" && fail "Start Game showed no title card"
+cmp -s "$work/shots/shot2.png" "$work/shots/shot3.png" && fail "the key did not end the title card"
+cmp -s "$work/shots/shot3.png" "$work/shots/shot4.png" && fail "the putt changed nothing"
+key="$work/settings/Software/Brackwater/Fairglade Beta 3"
+grep -q "dword:1" "$key/RunOnce/RunOnce" 2>/dev/null || fail "Start Game stored no settings"
+grep -q "dword:1" "$key/SharpPixels/SharpPixels" 2>/dev/null || fail "Sharp Pixels was not stored"
+echo "PASSED"
