@@ -166,8 +166,9 @@ TEST_F(LaunchpadTest, FailedWriteIsShownAndTheGameStartsAllTheSame) {
   pad.runGame = [&] { ran = true; };
   pad.controls.frameskip = 100;
   platform.pushClick(0, 0);  // nothing there
+  size_t before = platform.errors().size();  // a test folder without textures says so at start
   clickOn(ControlId::launch);
-  ASSERT_EQ(platform.errors().size(), 1u);
+  ASSERT_EQ(platform.errors().size(), before + 1);
   EXPECT_EQ(platform.errors().back(), "Failed to set data for 'screen800'");
   EXPECT_TRUE(ran);
   EXPECT_EQ(stored("FrameSkip"), 100);
