@@ -31,7 +31,9 @@ class HeadlessRunTest : public ::testing::Test {
     game = fs::path(FG_GAME_DIR);
     if (!fs::exists(game / "fairglade") || !fs::exists(game / "gui.dxg") || !fs::exists(game / "course1hole1.dxg"))
       GTEST_SKIP() << "the game and its content are not built";
-    work = fs::path(::testing::TempDir()) / "fg_headless_run";
+    // Each test its own folder: ctest runs them side by side.
+    work = fs::path(::testing::TempDir()) /
+           ("fg_headless_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(work);
     fs::create_directories(work);
     const Rect& r = controlOf(ControlId::launch).rect;
