@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
+
+#include "frontend/screenshot.h"
 
 #include "media/error.h"
 #include "media/pixel_format.h"
@@ -137,7 +140,17 @@ void Tintro::skip() {
   close();
 }
 
-void Tintro::onKeyDown(int, ShiftState) { skip(); }
+void Tintro::onKeyDown(int key, ShiftState) {
+  skip();
+  // Any key ends the intro; F12 also keeps the picture it was showing.
+  if (key == vk::F12) {
+    try {
+      std::cout << "Screenshot saved: " << saveScreenshot(platform_) << std::endl;
+    } catch (const std::exception& e) {
+      std::cerr << e.what() << std::endl;
+    }
+  }
+}
 void Tintro::onMouseDown(MouseButton, ShiftState, int, int) { skip(); }
 void Tintro::onMouseMove(ShiftState, int x, int y) {
   // Parking makes a move event of its own; a pointer already parked (or held

@@ -63,6 +63,7 @@ struct LaunchpadControls {
   std::vector<bool> practice_selected;
   std::string practice_info;          // par and best of the chosen hole
   Picture practice_preview;           // a small picture of the chosen hole
+  std::string status;                 // the last word of the screenshot key, under the tabs
 };
 
 }  // namespace fg

@@ -2,6 +2,9 @@
 // control a press lands on, what it does, and typing into the name field.
 // What a control does is read from its row in the control table.
 #include <algorithm>
+#include <iostream>
+
+#include "frontend/screenshot.h"
 
 #include "frontend/launchpad_window.h"
 #include "frontend/text_encoding.h"
@@ -110,6 +113,17 @@ void Tlaunchpad::onTextInput(const std::string& text) {
 
 void Tlaunchpad::onKeyDown(int key, ShiftState) {
   if (key == vk::Back && nameFocus_ && !controls.name.empty()) controls.name.pop_back();
+  if (key == vk::F12) screenshotKey();
+}
+
+void Tlaunchpad::screenshotKey() {
+  try {
+    std::string path = saveScreenshot(app_.platform());
+    controls.status = "Screenshot saved: " + path;
+  } catch (const std::exception& e) {
+    controls.status = std::string("No screenshot: ") + e.what();
+  }
+  std::cout << controls.status << std::endl;
 }
 
 }  // namespace fg

@@ -107,6 +107,7 @@ class Tlaunchpad : public Window, public UiLayer {
   void loadTexture(const std::string& file);
   void runActions();
   void runAction(const UiInput& a);
+  void screenshotKey();  // F12: the picture with its controls, told in the status line
   Picture logoPicture() const;
 
   Application& app_;

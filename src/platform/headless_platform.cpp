@@ -137,6 +137,12 @@ void HeadlessPlatform::present(const Surface& back) {
   pendingShots_.clear();
 }
 
+bool HeadlessPlatform::saveScreenshot(const std::string& path) {
+  if (last_.empty()) return false;
+  writeSurfacePng(path, last_);
+  return true;
+}
+
 void HeadlessPlatform::writeShot(const std::string& name) {
   // A shot name is a plain file name: it never leaves the shot folder.
   std::string file = std::filesystem::path(name).filename().string();

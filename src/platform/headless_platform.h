@@ -71,6 +71,7 @@ class HeadlessPlatform : public Platform {
   void setFailRestore(bool fail) { failRestore_ = fail; }
   void present(const Surface& back) override;
   void setUiLayer(UiLayer* layer) override { ui_ = layer; }
+  bool saveScreenshot(const std::string& path) override;
   void setCursorPos(int x, int y) override;
   void showCursor(bool visible) override { cursorVisible_ = visible; }
   void captureMouse(bool) override {}

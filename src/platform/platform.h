@@ -124,6 +124,11 @@ class Platform {
   // the headless platform only draws them, and the window hit-tests scripted
   // clicks itself.
   virtual void setUiLayer(UiLayer* layer) = 0;
+  // Writes the picture on screen now (the last presented back buffer with
+  // any controls drawn over it) as a PNG file at `path`, for the screenshot
+  // key and the pictures of a round. False when nothing has been shown yet;
+  // throws GameError when the file cannot be written.
+  virtual bool saveScreenshot(const std::string& /*path*/) { return false; }
 
   // Cursor, in back-buffer pixels.
   virtual void setCursorPos(int x, int y) = 0;

@@ -5,8 +5,9 @@
 #include <iostream>
 
 #include "platform/ffmpeg_video.h"
-#include "platform/headless_platform.h"
 #include "platform/display_fit.h"
+#include "platform/headless_platform.h"
+#include "platform/headless_ui.h"
 #include "platform/sdl_keys.h"
 #include "platform/sdl_ui.h"
 
@@ -45,10 +46,10 @@ SdlPlatform::SdlPlatform(bool windowed) : windowed_(windowed) {
 }
 
 void SdlPlatform::writeTestShot() {
-  if (lastShown_.empty()) return;
+  if (lastBack_.empty()) return;
   std::string path = testShotDir_ + "/shot" + std::to_string(++testShots_) + ".png";
   try {
-    writeSurfacePng(path, lastShown_);
+    writeSurfacePng(path, lastBack_);
   } catch (const std::exception& e) {
     std::cerr << e.what() << std::endl;
   }
@@ -131,7 +132,8 @@ void SdlPlatform::present(const Surface& back) {
     if (!texture_) return;
   }
   updateViewport();
-  if (!testShotDir_.empty()) lastShown_ = back;
+  lastBack_ = back;
+  lastLayer_ = layer_;
   SDL_Renderer* r = renderer_.get();
   SDL_UpdateTexture(texture_.get(), nullptr, back.pixels.data(), back.width * 2);
   SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
@@ -142,10 +144,27 @@ void SdlPlatform::present(const Surface& back) {
 }
 
 void SdlPlatform::setUiLayer(UiLayer* layer) {
+  if (!layer) lastLayer_ = nullptr;  // the layer may go away before the next picture
   if (layer == layer_) return;
   layer_ = layer;
   // Input meant for the old controls must not reach new ones.
   if (ui_) ui_->reset();
+}
+
+bool SdlPlatform::saveScreenshot(const std::string& path) {
+  if (lastBack_.empty()) return false;
+  // The controls are drawn by the renderer; the software painter of the
+  // headless platform draws the same ones into the copy.
+  Surface withControls;
+  if (lastLayer_) {
+    if (!shotUi_) shotUi_ = std::make_unique<HeadlessUi>();
+    if (shotUi_->compose(*lastLayer_, lastBack_, withControls)) {
+      writeSurfacePng(path, withControls);
+      return true;
+    }
+  }
+  writeSurfacePng(path, lastBack_);
+  return true;
 }
 
 bool SdlPlatform::toBackBuffer(int wx, int wy, int& x, int& y) const {

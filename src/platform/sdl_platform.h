@@ -14,6 +14,7 @@
 
 namespace fg {
 
+class HeadlessUi;
 class SdlUi;
 
 class SdlPlatform : public Platform {
@@ -32,6 +33,7 @@ class SdlPlatform : public Platform {
   bool restoreDisplay() override;
   void present(const Surface& back) override;
   void setUiLayer(UiLayer* layer) override;
+  bool saveScreenshot(const std::string& path) override;
   void setCursorPos(int x, int y) override;
   void showCursor(bool visible) override;
   void captureMouse(bool capture) override;
@@ -82,6 +84,9 @@ class SdlPlatform : public Platform {
   bool displayOpen_ = false;
   SDL_Rect viewport_{0, 0, 0, 0};
   UiLayer* layer_ = nullptr;
+  Surface lastBack_;                   // what the last present showed, for F12 and test shots
+  UiLayer* lastLayer_ = nullptr;
+  std::unique_ptr<HeadlessUi> shotUi_;  // draws the controls into a screenshot
   SDL_AudioDeviceID audioDev_ = 0;
   AudioSource* audioSource_ = nullptr;
   AudioSpec audioSpec_;
@@ -90,9 +95,9 @@ class SdlPlatform : public Platform {
   double silentCarry_ = 0;
   std::vector<int16_t> silentScratch_;
   // Test runs only: with FG_TEST_SHOTS set to a folder, Scroll Lock writes
-  // the last presented picture there as shot1.png, shot2.png, …
+  // the last presented picture (lastBack_, without the controls) there as
+  // shot1.png, shot2.png, …
   std::string testShotDir_;
-  Surface lastShown_;
   int testShots_ = 0;
 };
 

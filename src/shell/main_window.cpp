@@ -1,6 +1,9 @@
 #include "shell/main_window.h"
 
 #include <algorithm>
+#include <iostream>
+
+#include "frontend/screenshot.h"
 
 #include "input/added_keys.h"
 #include "input/input_handlers.h"
@@ -329,7 +332,22 @@ bool TMain::ownKey(int key) {
 
 void TMain::onKeyDown(int key, ShiftState s) {
   if (!ownKey(key)) FormKeyDown(ctx_, key, s);
+  // The keys the game leaves free act after the game's own handler, so on a
+  // title card or the help picture the key first does what any key does there.
+  if (key == vk::F12 && modalResult == 0) screenshotKey();
 }
+
+void TMain::screenshotKey() {
+  try {
+    std::string path = saveScreenshot(app_.platform());
+    std::cout << "Screenshot saved: " << path << std::endl;
+    startBanner(gs, "SCREENSHOT SAVED");
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << std::endl;
+    startBanner(gs, "SCREENSHOT FAILED");
+  }
+}
+
 // Releases still reach the game while paused, so no arrow stays held.
 void TMain::onKeyUp(int key, ShiftState s) { FormKeyUp(ctx_, key, s); }
 void TMain::onMouseMove(ShiftState s, int x, int y) {

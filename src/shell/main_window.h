@@ -90,6 +90,8 @@ class TMain : public Window, public SimHost {
   void showCentred(ImageList& list, int item);
   void showTitleCard();
   void drawEndScorecard();
+  // F12: the picture on screen into the screenshot folder, told in the banner.
+  void screenshotKey();
   void fillStars();
   // Pause and the practice restart; true when the key was one of them.
   bool ownKey(int key);
