@@ -23,9 +23,12 @@ const char* kUsage =
     "  --settings DIR        keep the stored settings under DIR instead of the user's folder\n"
     "  --data DIR            keep personal bests under DIR (default: DIR/data of --settings,\n"
     "                        else the user's data folder)\n"
+    "  --replay FILE         play a recorded round (from the data folder's \"replays\")\n"
     "  --headless            run without display or sound, from an input script\n"
     "  --script FILE         input script for --headless (see README)\n"
-    "  --shots DIR           folder for the script's screenshots (default: current folder)\n"
+    "  --shots DIR           folder for the script's screenshots (default: current folder);\n"
+    "                        with --replay: the round's last picture as end.png\n"
+    "  --shot-every N        with --shots: also every N-th frame of each round as frame-NNNNNN.png\n"
     "  --step MS             virtual milliseconds per idle pass with --headless (default 10)\n"
     "  --time-limit MS       end a headless run at this virtual time (default 600000)\n"
     "  --game-dir DIR        read the game files from DIR instead of the program's folder\n"
@@ -36,6 +39,7 @@ struct Options {
   bool headless = false, windowed = false, help = false, version = false;
   fg::ProgramOptions program;
   std::string script, shots = ".";
+  bool shotsGiven = false;
   uint32_t step = 0, limit = 600000;
 };
 
@@ -44,16 +48,20 @@ struct UsageError {
   std::string message;
 };
 
-// Whole milliseconds in [lo, hi], digits only: "-1" or "10ms" is refused
-// rather than read as something else.
-uint32_t milliseconds(const char* option, const std::string& text, uint32_t lo, uint32_t hi) {
+// A whole number of `unit` in [lo, hi], digits only: "-1" or "10ms" is
+// refused rather than read as something else.
+uint32_t wholeNumber(const char* option, const char* unit, const std::string& text, uint32_t lo, uint32_t hi) {
   uint64_t v = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
   if (text.empty() || ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi) {
-    throw UsageError{std::string(option) + " needs a whole number of milliseconds from " + std::to_string(lo) +
+    throw UsageError{std::string(option) + " needs a whole number of " + unit + " from " + std::to_string(lo) +
                      " to " + std::to_string(hi) + ", not \"" + text + "\""};
   }
   return static_cast<uint32_t>(v);
+}
+
+uint32_t milliseconds(const char* option, const std::string& text, uint32_t lo, uint32_t hi) {
+  return wholeNumber(option, "milliseconds", text, lo, hi);
 }
 
 // One row per option; a new option is one more row.
@@ -72,7 +80,14 @@ constexpr OptionRow kOptions[] = {
     {"--settings", true, [](Options& o, const std::string& v) { o.program.settingsRoot = v; }},
     {"--data", true, [](Options& o, const std::string& v) { o.program.dataRoot = v; }},
     {"--script", true, [](Options& o, const std::string& v) { o.script = v; }},
-    {"--shots", true, [](Options& o, const std::string& v) { o.shots = v; }},
+    {"--replay", true, [](Options& o, const std::string& v) { o.program.replayFile = v; }},
+    {"--shots", true,
+     [](Options& o, const std::string& v) {
+       o.shots = v;
+       o.shotsGiven = true;
+     }},
+    {"--shot-every", true,
+     [](Options& o, const std::string& v) { o.program.shotEvery = wholeNumber("--shot-every", "frames", v, 1, 1000000); }},
     {"--step", true, [](Options& o, const std::string& v) { o.step = milliseconds("--step", v, 1, 3600000); }},
     {"--time-limit", true,
      [](Options& o, const std::string& v) { o.limit = milliseconds("--time-limit", v, 0, UINT32_MAX); }},
@@ -121,8 +136,12 @@ int main(int argc, char** argv) {
   // so trial runs and tests never touch the player's own.
   if (o.program.dataRoot.empty() && !o.program.settingsRoot.empty())
     o.program.dataRoot = o.program.settingsRoot + "/data";
+  // Round pictures only where asked for: a player's replay writes none.
+  if (o.shotsGiven) o.program.shotsFolder = o.shots;
+  o.program.recordShots = o.program.shotEvery > 0;
   try {
     if (o.headless) {
+      o.program.replayPaced = false;
       fg::HeadlessPlatform platform;
       std::string text = o.script.empty() ? std::string() : fg::readTextFile(o.script, fg::kTextFileLimit);
       platform.setStep(o.step ? o.step : fg::scriptStepMs(text, 10));

@@ -40,6 +40,11 @@ struct LaunchpadControls {
   bool skipintro = false;
   bool bgsounds = true;               // "Background Sounds"
   bool sharp_pixels = false;          // "Sharp Pixels": scale the picture by whole numbers only
+  // Volume sliders, 0 … 100: the music and background sounds, the effects,
+  // and all of it. Kept under names older versions do not read.
+  int32_t music_volume = 100;
+  int32_t effects_volume = 100;
+  int32_t master_volume = 100;
   // Skin list: entry 0 is "[default interface]", then the skin folders.
   std::vector<std::string> skins{"[default interface]"};
   std::vector<bool> skin_selected{false};

@@ -34,6 +34,15 @@ std::map<std::string, std::string> storedValues(const std::string& key) {
   return out;
 }
 
+// A volume is read only when it was stored, and a damaged one keeps the
+// default: the new values must never spoil reading the old ones.
+void readVolume(RegistryStore& store, const char* name, int32_t& volume) {
+  try {
+    if (store.hasValue(name)) volume = std::clamp(store.readInteger(name), 0, 100);
+  } catch (const std::exception&) {
+  }
+}
+
 void readStoredSettings(RegistryStore& store, LaunchpadControls& c) {
   store.open();
   bool runOnce = store.readBoolean("RunOnce");
@@ -59,6 +68,9 @@ void readStoredSettings(RegistryStore& store, LaunchpadControls& c) {
   // The course a game plays: 2 is the harbour; absent or anything else is
   // the first course, so a setup stored before there were two still works.
   setRadio(c, store.readInteger("Course") == 2 ? ControlId::course2 : ControlId::course1, true);
+  readVolume(store, kMusicVolume, c.music_volume);
+  readVolume(store, kEffectsVolume, c.effects_volume);
+  readVolume(store, kMasterVolume, c.master_volume);
   store.close();
 }
 
@@ -119,6 +131,9 @@ void writeSettings(RegistryStore& store, const LaunchpadControls& c) {
   write("FrameSkip", c.frameskip);
   write("SharpPixels", c.sharp_pixels);
   write("Course", c.course2 ? 2 : 1);
+  write(kMusicVolume, c.music_volume);
+  write(kEffectsVolume, c.effects_volume);
+  write(kMasterVolume, c.master_volume);
   store.close();
   if (failure) std::rethrow_exception(failure);
 }

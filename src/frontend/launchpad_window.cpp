@@ -54,6 +54,7 @@ Tlaunchpad::Tlaunchpad(Application& app, std::string exeDir, std::string setting
   } catch (const std::exception& e) {
     app_.showError(e.what());
   }
+  DXSound.mixer().setVolumes(volumesOf(controls));
 }
 
 Tlaunchpad::~Tlaunchpad() {
@@ -100,6 +101,7 @@ void Tlaunchpad::DXinterfaceInitialize() {
   try {
     DXSong.loadFromFile(exeDir_ + "menu.dxw");
     if (DXSong.count() > 0) {
+      DXSong.item(0).setGroup(VoiceGroup::Music);
       DXSong.item(0).setLooped(true);
       playMusic();
     }
@@ -138,6 +140,11 @@ void Tlaunchpad::menutabTabChanged(LaunchTab tab) {
 void Tlaunchpad::launchClick() {
   click();
   handOver(runGame);
+}
+
+void Tlaunchpad::watchClick() {
+  click();
+  handOver(watchRound);
 }
 
 void Tlaunchpad::handOver(const std::function<void()>& run) {
@@ -241,6 +248,9 @@ void Tlaunchpad::runActions() {
 
 void Tlaunchpad::paint() {
   runActions();
+  // The volume sliders act at once on the menu music and the clicks.
+  Volumes wanted = volumesOf(controls);
+  if (!(wanted == DXSound.mixer().volumes())) DXSound.mixer().setVolumes(wanted);
   // About sixty pictures a second are plenty for a menu, with or without a
   // display that waits for the vertical blank.
   uint32_t now = app_.platform().clock();

@@ -40,6 +40,8 @@ class Tlaunchpad : public Window, public UiLayer {
   // game window's `training_mode`.
   Tintro* intro = nullptr;
   std::function<void()> runGame;
+  // Plays the last recorded round in the game window ("Watch last round").
+  std::function<void()> watchRound;
   std::function<void(bool)> setTrainingMode;
   // Practice: the game window on one hole; a small picture of a hole; the
   // player's bests as text for the Game tab. Each may be left empty.
@@ -59,6 +61,7 @@ class Tlaunchpad : public Window, public UiLayer {
   void menutabTabChanged(LaunchTab tab);
   void launchClick();
   void practiceClick();
+  void watchClick();  // "Watch last round": like a game, without storing the settings
   void quitClick();
   void fskip_incClick();
   void fskip_decClick();
@@ -107,6 +110,8 @@ class Tlaunchpad : public Window, public UiLayer {
   void loadTexture(const std::string& file);
   void runActions();
   void runAction(const UiInput& a);
+  // Hands display and sound to the game window for `run`, and takes them back.
+  void handOver(const std::function<void()>& run);
   void screenshotKey();  // F12: the picture with its controls, told in the status line
   Picture logoPicture() const;
 

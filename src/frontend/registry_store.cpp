@@ -145,6 +145,11 @@ int32_t RegistryStore::readInteger(const std::string& name) const {
   throw GameError(formatMessage("Failed to get data for '%s'", name.c_str()));
 }
 
+bool RegistryStore::hasValue(const std::string& name) const {
+  struct stat st{};
+  return opened_ && validName(name) && ::stat((keyFolder() + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 bool RegistryStore::readBoolean(const std::string& name) const { return readInteger(name) != 0; }
 
 void RegistryStore::writeInteger(const std::string& name, int32_t value) const {

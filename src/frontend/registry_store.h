@@ -41,6 +41,8 @@ class RegistryStore {
   // "Invalid data type for '%s'", "Failed to get data for '%s'".
   bool readBoolean(const std::string& name) const;
   int32_t readInteger(const std::string& name) const;
+  // Whether the setting's key exists at all (a missing one reads as 0).
+  bool hasValue(const std::string& name) const;
   // Writing while closed does nothing; a failed write throws
   // "Failed to set data for '%s'" and leaves the stored value as it was.
   void writeBoolean(const std::string& name, bool value) const;

@@ -18,8 +18,9 @@ Application::Application(Platform& platform) : platform_(platform) {
 
 bool Application::pumpMessages() {
   InputEvent e;
-  while (!terminated_ && platform_.pollEvent(e)) {
+  while (!terminated_ && (tape_ && tape_->playing() ? tape_->pollEvent(e) : platform_.pollEvent(e))) {
     try {
+      if (tape_) tape_->eventDispatched(e);
       dispatch(e);
     } catch (const std::exception& err) {
       showError(err.what());

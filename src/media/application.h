@@ -12,6 +12,21 @@
 
 namespace fg {
 
+// A recorded round, seen by the message loop: told of everything a round
+// depends on while it is recorded, and standing in for the platform's input
+// and clock while it plays back. Frame timers and the loop report to it.
+class InputTape {
+ public:
+  virtual ~InputTape() = default;
+  virtual void eventDispatched(const InputEvent&) {}
+  virtual void timerHooked(uint32_t /*now*/) {}  // a frame timer (re)started at that time
+  virtual void timerTicked(uint32_t /*now*/) {}  // a frame timer ticked at that time
+  // Playback: true while the tape gives the events and the clock.
+  virtual bool playing() const { return false; }
+  virtual bool pollEvent(InputEvent&) { return false; }
+  virtual uint32_t clock() { return 0; }
+};
+
 class Application {
  public:
   explicit Application(Platform& platform);
@@ -32,6 +47,33 @@ class Application {
   void runUntil(const std::function<bool()>& done);
   // One idle pass: the idle handlers run, then the platform idles.
   void idle();
+
+  // The clock the game's timers read: the platform's, or a playing tape's.
+  uint32_t clock() { return tape_ && tape_->playing() ? tape_->clock() : platform_.clock(); }
+  void setTape(InputTape* tape) { tape_ = tape; }
+  InputTape* tape() const { return tape_; }
+
+  // The loop's memory of the last click and the held buttons, which decides
+  // whether the next press is a double click; a recorded round keeps it.
+  struct ClickState {
+    uint32_t time = 0;
+    int x = -1000, y = -1000;
+    bool pendingDouble = false, haveClick = false;
+    bool left = false, right = false, middle = false;
+  };
+  ClickState clickState() const {
+    return {lastClickTime_, lastClickX_, lastClickY_, pendingDouble_, haveClick_, held_.left, held_.right, held_.middle};
+  }
+  void setClickState(const ClickState& c) {
+    lastClickTime_ = c.time;
+    lastClickX_ = c.x;
+    lastClickY_ = c.y;
+    pendingDouble_ = c.pendingDouble;
+    haveClick_ = c.haveClick;
+    held_.left = c.left;
+    held_.right = c.right;
+    held_.middle = c.middle;
+  }
 
   bool active() const { return active_; }
   bool terminated() const { return terminated_; }
@@ -55,6 +97,7 @@ class Application {
   void dispatchMouseUp(const InputEvent& e);
 
   Platform& platform_;
+  InputTape* tape_ = nullptr;
   Window* target_ = nullptr;
   bool active_ = true;
   bool terminated_ = false;

@@ -31,7 +31,8 @@ void FrameTimer::setInterval(int32_t ms) {
 
 void FrameTimer::hook() {
   unhook();
-  uint32_t now = app_.platform().clock();
+  uint32_t now = app_.clock();
+  if (InputTape* tape = app_.tape()) tape->timerHooked(now);
   lastTick_ = now;
   windowStart_ = now;
   idleId_ = app_.addIdleHandler([this] { idlePass(); }, [this] { return dueIn(); });
@@ -59,9 +60,10 @@ uint32_t FrameTimer::dueIn() {
 
 void FrameTimer::idlePass() {
   if (inTick_) return;  // ticks never overlap, even from a nested loop
-  uint32_t now = app_.platform().clock();
+  uint32_t now = app_.clock();
   uint32_t since = now - lastTick_;
   if (since < static_cast<uint32_t>(interval_)) return;
+  if (InputTape* tape = app_.tape()) tape->timerTicked(now);
   uint32_t lag = since / static_cast<uint32_t>(divisor_);
   lastTick_ = now;
 

@@ -23,6 +23,16 @@ class FrameTimer {
   void setInterval(int32_t ms);
   int32_t FramesPerSecond() const { return fps_; }
   bool running() const { return idleId_ != 0; }
+  // The frame-rate measurement carries over from one start to the next; a
+  // recorded round keeps where it stood so its playback starts the same.
+  struct RateState {
+    int32_t fps = 0, framesInWindow = 0;
+  };
+  RateState rateState() const { return {fps_, framesInWindow_}; }
+  void setRateState(const RateState& r) {
+    fps_ = r.fps;
+    framesInWindow_ = r.framesInWindow;
+  }
 
   // The game loop; receives the lag count (whole intervals since the last tick).
   std::function<void(int32_t lagCount)> OnTimer;

@@ -20,8 +20,14 @@ const Mixer::Voice* Mixer::find(int id) const {
   return &voices_[id];
 }
 
-int Mixer::createVoice(Samples samples, VoiceFormat format) {
+int32_t volumeGain(int position) {
+  int32_t p = std::clamp(position, 0, 100);
+  return static_cast<int32_t>(static_cast<int64_t>(p) * p * 65536 / 10000);
+}
+
+int Mixer::createVoice(Samples samples, VoiceFormat format, VoiceGroup group) {
   Voice v;
+  v.group = group;
   if (samples && !samples->empty()) {
     if (!isPlayableFormat(format)) throw GameError("Sound Buffer cannot be made");
     v.frames = samples->size() / (static_cast<size_t>(format.bits / 8) * format.channels);
@@ -42,14 +48,58 @@ int Mixer::createVoice(Samples samples, VoiceFormat format) {
 int Mixer::duplicateVoice(int id) {
   Samples samples;
   VoiceFormat format;
+  VoiceGroup group;
   {
     std::lock_guard lock(mutex_);
     const Voice* v = find(id);
     if (!v) throw GameError("Sound Buffer cannot be made");
     samples = v->samples;
     format = v->format;
+    group = v->group;
   }
-  return createVoice(std::move(samples), format);
+  return createVoice(std::move(samples), format, group);
+}
+
+void Mixer::setGroup(int id, VoiceGroup group) {
+  std::lock_guard lock(mutex_);
+  if (Voice* v = find(id)) v->group = group;
+}
+
+void Mixer::retarget() {
+  const int32_t master = muted_ ? 0 : volumeGain(volumes_.master);
+  const int32_t music = volumeGain(volumes_.music), effects = volumeGain(volumes_.effects);
+  target_[static_cast<int>(VoiceGroup::Effects)] = static_cast<int32_t>(static_cast<int64_t>(master) * effects >> 16);
+  target_[static_cast<int>(VoiceGroup::Music)] = static_cast<int32_t>(static_cast<int64_t>(master) * music >> 16);
+}
+
+void Mixer::retargetNow() {
+  retarget();
+  // While nothing sounds there is nothing to smooth: the new volume holds at
+  // once, so a sound started next does not begin at the old one.
+  if (std::none_of(voices_.begin(), voices_.end(), [](const Voice& v) { return v.live && v.playing; }))
+    std::copy(std::begin(target_), std::end(target_), std::begin(gain_));
+}
+
+void Mixer::setVolumes(const Volumes& v) {
+  std::lock_guard lock(mutex_);
+  volumes_ = v;
+  retargetNow();
+}
+
+void Mixer::setMuted(bool muted) {
+  std::lock_guard lock(mutex_);
+  muted_ = muted;
+  retargetNow();
+}
+
+Volumes Mixer::volumes() const {
+  std::lock_guard lock(mutex_);
+  return volumes_;
+}
+
+bool Mixer::muted() const {
+  std::lock_guard lock(mutex_);
+  return muted_;
 }
 
 void Mixer::releaseVoice(int id) {
@@ -125,11 +175,23 @@ void Mixer::mix(int16_t* out, int frames, int channels, int rate) {
   if (frames <= 0 || channels <= 0) return;
   const size_t n = static_cast<size_t>(frames) * channels;
   std::lock_guard lock(mutex_);
-  acc_.assign(n, 0);
+  for (auto& acc : acc_) acc.assign(n, 0);
   if (rate > 0)
     for (Voice& v : voices_)
-      if (v.live && v.playing) addVoice(v, acc_.data(), frames, channels, rate);
-  for (size_t i = 0; i < n; ++i) out[i] = static_cast<int16_t>(std::clamp<int32_t>(acc_[i], -32768, 32767));
+      if (v.live && v.playing) addVoice(v, acc_[static_cast<int>(v.group)].data(), frames, channels, rate);
+  // Each group's sum is scaled by its gain, which walks toward its target by
+  // at most one ramp step per output frame.
+  const int32_t step = std::max<int32_t>(1, static_cast<int32_t>(65536LL * 1000 / (std::max(rate, 1) * kRampMs)));
+  for (int f = 0; f < frames; ++f) {
+    for (int g = 0; g < kVoiceGroups; ++g)
+      gain_[g] = gain_[g] < target_[g] ? std::min(gain_[g] + step, target_[g]) : std::max(gain_[g] - step, target_[g]);
+    for (int c = 0; c < channels; ++c) {
+      const size_t i = static_cast<size_t>(f) * channels + c;
+      int64_t sum = 0;
+      for (int g = 0; g < kVoiceGroups; ++g) sum += static_cast<int64_t>(acc_[g][i]) * gain_[g];
+      out[i] = static_cast<int16_t>(std::clamp<int64_t>(sum >> 16, -32768, 32767));
+    }
+  }
 }
 
 }  // namespace fg

@@ -44,8 +44,16 @@ void WaveItem::createVoices() {
   auto samples = std::make_shared<const std::vector<uint8_t>>(wave.data);
   if (!samples->empty() && wave.formatTag != 1) throw GameError(formatMessage("%s cannot be made", kSoundBuffer));
   VoiceFormat f{static_cast<int>(wave.sampleRate), wave.bits, wave.channels};
-  mainVoice_ = m->createVoice(std::move(samples), f);
+  mainVoice_ = m->createVoice(std::move(samples), f, group_);
   copies_.clear();
+}
+
+void WaveItem::setGroup(VoiceGroup g) {
+  group_ = g;
+  if (Mixer* m = mixerOf(device())) {
+    if (mainVoice_ >= 0) m->setGroup(mainVoice_, g);
+    for (int id : copies_) m->setGroup(id, g);
+  }
 }
 
 void WaveItem::releaseVoices() {
@@ -144,6 +152,7 @@ void WaveList::clear() { items_.clear(); }
 WaveItem& WaveList::add() {
   auto& item = *items_.emplace_back(std::make_unique<WaveItem>());
   item.list_ = this;
+  item.group_ = group;
   return item;
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "media/mixer.h"
+
 namespace fg {
 
 class SoundDevice;
@@ -50,6 +52,9 @@ class WaveItem {
   void Play(bool wait = false);  // silent when the device is not started
   void Stop();
   bool isPlaying() const;  // main voice or any copy sounding
+  // Which volume slider the item follows (its list's group unless set).
+  VoiceGroup group() const { return group_; }
+  void setGroup(VoiceGroup g);
   int copyCount() const { return static_cast<int>(copies_.size()); }
 
   // Device side: voices live from the device's start to its finalisation.
@@ -66,6 +71,7 @@ class WaveItem {
   WaveList* list_ = nullptr;
   bool looped_ = false;
   int32_t maxPlayingCount_ = 0;
+  VoiceGroup group_ = VoiceGroup::Effects;
   int mainVoice_ = -1;
   std::vector<int> copies_;
 };
@@ -86,6 +92,8 @@ class WaveList {
   WaveItem& add();
 
   SoundDevice* device() const { return device_; }
+  // The volume group every item added from now on follows.
+  VoiceGroup group = VoiceGroup::Effects;
 
  private:
   friend class SoundDevice;

@@ -16,7 +16,7 @@
 
 #include "media/error.h"
 #include "platform/headless_platform.h"
-#include "platform/key_names.h"
+#include "media/key_names.h"
 
 namespace fg {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "frontend/launchpad_settings.h"
 #include "frontend/screenshot.h"
 
 #include "input/added_keys.h"
@@ -48,6 +49,7 @@ TMain::TMain(Application& app, LaunchpadControls& launchpad, const std::string& 
   DXSound.exclusive = true;
   DXSound.bind(sounds);
   DXSound.bind(bgsounds);
+  bgsounds.group = VoiceGroup::Music;
   DXSound.OnInitialize = [this] { DXSoundInitialize(); };
   // A failure in FormCreate (a missing "menu.dxg" or "sound.dxw") is shown
   // and stops the rest of it, but the window exists all the same: a later
@@ -137,6 +139,10 @@ void TMain::DXSoundInitialize() {
   gs.sound_on = !launchpad_.soundoff;
   // The game mixes at 22050 Hz, 16-bit mono, whatever the launch window chose.
   DXSound.setMixingFormat(22050, 16, 1);
+  // The volume sliders; every game starts unmuted.
+  muted_ = false;
+  DXSound.mixer().setMuted(false);
+  DXSound.mixer().setVolumes(volumesOf(launchpad_));
 }
 
 void TMain::showCentred(ImageList& list, int item) {
@@ -331,10 +337,19 @@ bool TMain::ownKey(int key) {
 }
 
 void TMain::onKeyDown(int key, ShiftState s) {
+  const bool playing = gs.game_screen == kScreenPlay && !pause_.paused();
   if (!ownKey(key)) FormKeyDown(ctx_, key, s);
   // The keys the game leaves free act after the game's own handler, so on a
   // title card or the help picture the key first does what any key does there.
-  if (key == vk::F12 && modalResult == 0) screenshotKey();
+  if (modalResult != 0) return;
+  if (key == vk::F12) screenshotKey();
+  if (key == kMuteKey && playing) muteKey();
+}
+
+void TMain::muteKey() {
+  muted_ = !muted_;
+  DXSound.mixer().setMuted(muted_);
+  startBanner(gs, muted_ ? "ALL SOUND MUTED" : "ALL SOUND ON");
 }
 
 void TMain::screenshotKey() {

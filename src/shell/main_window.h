@@ -92,6 +92,10 @@ class TMain : public Window, public SimHost {
   void drawEndScorecard();
   // F12: the picture on screen into the screenshot folder, told in the banner.
   void screenshotKey();
+  // M in play: all sound off and on again, smoothly, told in the banner.
+  void muteKey();
+  static constexpr int kMuteKey = 'M';
+  bool muted_ = false;
   void fillStars();
   // Pause and the practice restart; true when the key was one of them.
   bool ownKey(int key);

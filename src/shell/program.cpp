@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "shell/hole_catalogue.h"
 #include "shell/main_window.h"
 #include "shell/paths.h"
+#include "shell/replay_store.h"
+#include "shell/round_tape.h"
 
 namespace fg {
 
@@ -43,6 +46,29 @@ void wirePractice(Tlaunchpad& launchpad, TMain* game, const PersonalBests& bests
   if (game) launchpad.runPractice = [game](const std::string& hole) { game->ShowPractice(hole); };
 }
 
+// `fairglade --replay FILE`: the game window alone plays the round back.
+int runReplay(Application& app, const ProgramOptions& options, const std::string& dir) {
+  Replay replay = loadRound(options.replayFile);
+  LaunchpadControls controls;
+  TMain game(app, controls, dir);
+  RoundShots shots{options.shotsFolder, options.shotEvery};
+  int divergences = playRound(game, app, replay, options.replayPaced, &shots);
+  if (divergences > 0) {
+    std::cerr << "The replay did not match its recording (" << divergences << " frames)" << std::endl;
+    return 3;
+  }
+  return 0;
+}
+
+// Every game is recorded and kept; a round that cannot be kept is only told.
+void keepRound(const Replay& r, const ProgramOptions& options) {
+  try {
+    saveRound(r, replayFolder(options.dataRoot));
+  } catch (const std::exception& e) {
+    std::cerr << "The round was not kept: " << e.what() << std::endl;
+  }
+}
+
 }  // namespace
 
 int runProgram(Platform& platform, const ProgramOptions& options) {
@@ -50,6 +76,7 @@ int runProgram(Platform& platform, const ProgramOptions& options) {
   app.Title = "Fairglade (beta 3)";
   std::string dir = exeDir();
   try {
+    if (!options.replayFile.empty()) return runReplay(app, options, dir);
     // The three windows, in their order: the launch window (the main window,
     // the only one visible at first), the game window, the intro window.
     Tlaunchpad launchpad(app, dir, options.settingsRoot);
@@ -71,10 +98,16 @@ int runProgram(Platform& platform, const ProgramOptions& options) {
       if (game) game->training_mode = training;
     };
     wirePractice(launchpad, game.get(), bests, dir);
-    launchpad.runGame = [&game, &app] {
+    RoundShots shots{options.recordShots ? options.shotsFolder : std::string(), options.shotEvery};
+    launchpad.runGame = [&game, &app, &options, &shots] {
       if (!game) throw GameError("Form not found");
-      game->ShowModal();
-      (void)app;
+      keepRound(recordRound(*game, app, &shots), options);
+    };
+    launchpad.watchRound = [&game, &app, &options] {
+      if (!game) throw GameError("Form not found");
+      std::vector<std::string> rounds = listRounds(replayFolder(options.dataRoot));
+      if (rounds.empty()) throw GameError("No round has been recorded yet");
+      playRound(*game, app, loadRound(rounds.back()), true);
     };
     app.setTarget(&launchpad);
     launchpad.show();

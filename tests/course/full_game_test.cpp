@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <functional>
 #include <memory>
 #include <unistd.h>
@@ -16,6 +18,7 @@
 #include "media/application.h"
 #include "platform/headless_platform.h"
 #include "shell/main_window.h"
+#include "shell/round_tape.h"
 #include "sim/geometry.h"
 #include "sim/hole_flow.h"
 #include "sim/solver.h"
@@ -217,7 +220,10 @@ class FullGame : public ::testing::Test {
     Tintro intro(app, dir);
     launchpad.intro = &intro;
     launchpad.setTrainingMode = [&game](bool t) { game.training_mode = t; };
-    launchpad.runGame = [&game] { game.ShowModal(); };
+    // Every round is recorded, with a picture every 40 frames, as the
+    // program does for its replays.
+    RoundShots recordShots{(root / "recorded").string(), 40};
+    launchpad.runGame = [&] { recorded = recordRound(game, app, &recordShots); };
     player.pad = &launchpad;
     player.game = &game;
     app.setTarget(&launchpad);
@@ -226,7 +232,34 @@ class FullGame : public ::testing::Test {
     EXPECT_TRUE(player.errors().empty()) << player.errors().front();
   }
 
+  // Plays the recording back in a new game window and expects every picture
+  // the recording took, the end screen included, byte for byte.
+  void expectReplayIdentical() {
+    ASSERT_FALSE(recorded.entries.empty());
+    HeadlessPlatform platform;
+    Application app(platform);
+    LaunchpadControls controls;
+    TMain game(app, controls, std::string(FG_GAME_DIR) + "/");
+    RoundShots replayShots{(root / "replayed").string(), 40};
+    EXPECT_EQ(playRound(game, app, recorded, false, &replayShots), 0) << "frames differed from the recording";
+    EXPECT_EQ(game.gs.players[0].total_strokes, recorded.result.strokes);
+    EXPECT_EQ(game.gs.players[0].score, recorded.result.score);
+    size_t compared = 0;
+    for (const auto& e : fs::directory_iterator(root / "recorded")) {
+      std::string a = readBytes(e.path()), b = readBytes(root / "replayed" / e.path().filename());
+      EXPECT_EQ(a, b) << e.path().filename() << " differs in the replay";
+      ++compared;
+    }
+    EXPECT_GT(compared, 3u);
+    EXPECT_TRUE(fs::exists(root / "replayed" / "end.png"));
+  }
+  static std::string readBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
   fs::path root, shots;
+  Replay recorded;
 };
 
 TEST_F(FullGame, SolverPlaysTheCourseToTheEnd) {
@@ -237,6 +270,7 @@ TEST_F(FullGame, SolverPlaysTheCourseToTheEnd) {
   for (int i = 1; i <= 9; ++i) want.push_back("course1hole" + std::to_string(i));
   EXPECT_EQ(player.holes_seen, want);
   EXPECT_EQ(player.pictures.size(), 11u);
+  expectReplayIdentical();
 }
 
 TEST_F(FullGame, SolverPlaysTheHarbourCourseToTheEnd) {
@@ -255,6 +289,7 @@ TEST_F(FullGame, FeeblePuttsEndInGameOver) {
                                              << ", last ball " << player.last_state;
   EXPECT_EQ(player.holes_seen, std::vector<std::string>{"course1hole1"});
   EXPECT_GE(player.putts, 4);
+  expectReplayIdentical();
 }
 
 TEST_F(FullGame, TrainingCourseToTheEnd) {

@@ -1,4 +1,4 @@
-#include "platform/key_names.h"
+#include "media/key_names.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,6 +32,12 @@ int keyFromName(const std::string& name) {
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   for (const Named& n : kNames)
     if (up == n.name) return n.key;
+  // "#123": a key without a name, as keyName() writes it.
+  if (up.size() > 1 && up[0] == '#' && up.size() <= 4 &&
+      std::all_of(up.begin() + 1, up.end(), [](unsigned char c) { return std::isdigit(c); })) {
+    int code = std::stoi(up.substr(1));
+    return code > 0 && code < 256 ? code : 0;
+  }
   if (up.size() == 1 && (std::isupper(static_cast<unsigned char>(up[0])) || std::isdigit(static_cast<unsigned char>(up[0]))))
     return up[0];
   return 0;
