@@ -9,7 +9,6 @@
 #include "input/added_keys.h"
 #include "input/input_handlers.h"
 #include "media/error.h"
-#include "render/bitmap_text.h"
 #include "render/frame_phases.h"
 #include "render/scorecard_drawing.h"
 #include "sim/ball_step.h"
@@ -349,17 +348,17 @@ void TMain::onKeyDown(int key, ShiftState s) {
 void TMain::muteKey() {
   muted_ = !muted_;
   DXSound.mixer().setMuted(muted_);
-  startBanner(gs, muted_ ? "ALL SOUND MUTED" : "ALL SOUND ON");
+  startBanner(gs, *this, muted_ ? "ALL SOUND MUTED" : "ALL SOUND ON");
 }
 
 void TMain::screenshotKey() {
   try {
     std::string path = saveScreenshot(app_.platform());
     std::cout << "Screenshot saved: " << path << std::endl;
-    startBanner(gs, "SCREENSHOT SAVED");
+    startBanner(gs, *this, "SCREENSHOT SAVED");
   } catch (const std::exception& e) {
     std::cerr << e.what() << std::endl;
-    startBanner(gs, "SCREENSHOT FAILED");
+    startBanner(gs, *this, "SCREENSHOT FAILED");
   }
 }
 

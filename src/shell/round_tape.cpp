@@ -4,8 +4,6 @@
 #include <filesystem>
 #include <iostream>
 
-#include "media/file_io.h"
-#include "media/png_file.h"
 #include "shell/main_window.h"
 #include "shell/round_state.h"
 
@@ -14,15 +12,13 @@ namespace fg {
 void writeRoundShot(Platform& platform, const RoundShots* shots, uint32_t n) {
   if (!shots || shots->folder.empty()) return;
   if (n != kEndShot && (shots->every == 0 || n % shots->every != 0)) return;
-  Surface picture;
-  if (!platform.currentPicture(picture) || picture.empty()) return;
   char name[32];
   if (n == kEndShot)
     std::snprintf(name, sizeof name, "end.png");
   else
     std::snprintf(name, sizeof name, "frame-%06u.png", n);
   std::filesystem::create_directories(shots->folder);
-  writeFileAtomically((std::filesystem::path(shots->folder) / name).string(), encodePng(picture));
+  platform.saveScreenshot((std::filesystem::path(shots->folder) / name).string());
 }
 
 void RoundRecorder::eventDispatched(const InputEvent& e) {
