@@ -8,6 +8,9 @@
 namespace fg {
 
 namespace {
+// A file every game folder has.
+constexpr const char* kProbeFile = "gui.dxg";
+
 std::string& overrideDir() {
   static std::string dir;
   return dir;
@@ -19,6 +22,19 @@ void setExeDirOverride(const std::string& dir) {
   if (!dir.empty() && dir.back() != '/') overrideDir() += '/';
 }
 
+std::string gameFolderFor(const std::string& programDir) {
+  // Installed, the program sits in <prefix>/bin and its files in
+  // <prefix>/share/fairglade; in the build folder they lie beside it.
+  std::error_code ec;
+  if (std::filesystem::exists(programDir + kProbeFile, ec)) return programDir;
+  std::string shared = programDir + "../share/fairglade/";
+  if (std::filesystem::exists(shared + kProbeFile, ec)) {
+    std::filesystem::path clean = std::filesystem::weakly_canonical(shared, ec);
+    return ec ? shared : clean.string() + "/";
+  }
+  return programDir;
+}
+
 std::string exeDir() {
   if (!overrideDir().empty()) return overrideDir();
   std::vector<char> buf(4096);
@@ -26,7 +42,7 @@ std::string exeDir() {
   if (n <= 0) return "./";
   std::filesystem::path p(std::string(buf.data(), static_cast<size_t>(n)));
   std::string dir = p.parent_path().string();
-  return dir.empty() ? "/" : dir + "/";
+  return gameFolderFor(dir.empty() ? "/" : dir + "/");
 }
 
 }  // namespace fg
