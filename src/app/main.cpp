@@ -21,7 +21,7 @@ const char* kUsage =
     "Usage: fairglade [options]\n"
     "  --windowed            play in a window instead of full screen (Alt+Enter toggles)\n"
     "  --settings DIR        keep the stored settings under DIR instead of the user's folder\n"
-    "  --data DIR            keep personal bests under DIR (default: DIR/data of --settings,\n"
+    "  --data DIR            keep personal bests and replays under DIR (default: DIR/data of --settings,\n"
     "                        else the user's data folder)\n"
     "  --replay FILE         play a recorded round (from the data folder's \"replays\")\n"
     "  --headless            run without display or sound, from an input script\n"

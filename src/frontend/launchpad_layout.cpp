@@ -81,6 +81,17 @@ Control list(I id, const char* name, P panel, Rect r, std::vector<std::string> L
   return c;
 }
 
+// A volume slider of the Setup panel, 0 … 100.
+Control slider(I id, const char* name, Rect r, int32_t L::*level) {
+  Control c = plain(id, name, K::Slider, P::Setup, r);
+  c.level = level;
+  c.minimum = 0;
+  c.maximum = 100;
+  c.step = 5;
+  c.onClick = &Tlaunchpad::volumeChanged;
+  return c;
+}
+
 Control textField(I id, const char* name, P panel, Rect r, std::string L::*text) {
   Control c = plain(id, name, K::TextField, panel, r);
   c.text = text;
@@ -154,6 +165,17 @@ std::vector<Control> buildTable() {
       label(I::practice_info, "practiceinfo", P::Practice, inPanel(210, 122, 170, 28), "", &L::practice_info),
       button(I::practice_play, "practiceplay", K::Button, P::Practice, inPanel(245, 152, 100, 24), "Play Hole",
              &T::practiceClick, true),
+      // Added controls, in the space the original window left free.
+      plain(I::volume_box, "volumebox", K::GroupBox, P::Setup, inPanel(266, 2, 116, 92), "Volume"),
+      label(I::music_label, "musiclabel", P::Setup, inPanel(272, 18, 46, 14), "Music"),
+      slider(I::music_volume, "musicvolume", inPanel(320, 18, 56, 14), &L::music_volume),
+      label(I::effects_label, "effectslabel", P::Setup, inPanel(272, 42, 46, 14), "Effects"),
+      slider(I::effects_volume, "effectsvolume", inPanel(320, 42, 56, 14), &L::effects_volume),
+      label(I::master_label, "masterlabel", P::Setup, inPanel(272, 66, 46, 14), "Master"),
+      slider(I::master_volume, "mastervolume", inPanel(320, 66, 56, 14), &L::master_volume),
+      button(I::watch, "watch", K::Button, P::Start, inPanel(256, 104, 120, 24), "Watch last round", &T::watchClick,
+             true),
+      label(I::status, "status", P::Window, box(10, 236, 620, 14), "", &L::status),
   };
 }
 

@@ -32,6 +32,9 @@ enum class ControlId : uint8_t {
   speed_box, fskip_dec, frameskip, fskip_inc, skipintro, bgsounds, sharppixels, skin_label, skin,
   quit,
   bests, tab_practice, practice, practice_list, practice_preview, practice_info, practice_play,
+  // Beyond the original window: the volume sliders, replays, the status line.
+  volume_box, music_label, music_volume, effects_label, effects_volume, master_label, master_volume,
+  watch, status,
 };
 
 struct Control {

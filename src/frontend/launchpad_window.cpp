@@ -144,8 +144,14 @@ void Tlaunchpad::launchClick() {
 
 void Tlaunchpad::watchClick() {
   click();
+  if (!canWatch || !canWatch()) {
+    controls.status = "No round has been recorded yet";
+    return;
+  }
   handOver(watchRound);
 }
+
+void Tlaunchpad::volumeChanged() { DXSound.mixer().setVolumes(volumesOf(controls)); }
 
 void Tlaunchpad::handOver(const std::function<void()>& run) {
   // A value that cannot be stored is reported, but the game still starts

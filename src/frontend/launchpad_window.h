@@ -42,6 +42,7 @@ class Tlaunchpad : public Window, public UiLayer {
   std::function<void()> runGame;
   // Plays the last recorded round in the game window ("Watch last round").
   std::function<void()> watchRound;
+  std::function<bool()> canWatch;  // a recorded round exists
   std::function<void(bool)> setTrainingMode;
   // Practice: the game window on one hole; a small picture of a hole; the
   // player's bests as text for the Game tab. Each may be left empty.
@@ -62,6 +63,7 @@ class Tlaunchpad : public Window, public UiLayer {
   void launchClick();
   void practiceClick();
   void watchClick();  // "Watch last round": like a game, without storing the settings
+  void volumeChanged();  // a volume slider moved: the menu music follows at once
   void quitClick();
   void fskip_incClick();
   void fskip_decClick();

@@ -103,6 +103,7 @@ int runProgram(Platform& platform, const ProgramOptions& options) {
       if (!game) throw GameError("Form not found");
       keepRound(recordRound(*game, app, &shots), options);
     };
+    launchpad.canWatch = [&options] { return !listRounds(replayFolder(options.dataRoot)).empty(); };
     launchpad.watchRound = [&game, &app, &options] {
       if (!game) throw GameError("Form not found");
       std::vector<std::string> rounds = listRounds(replayFolder(options.dataRoot));
