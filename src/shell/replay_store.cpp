@@ -79,10 +79,14 @@ std::string saveRound(const Replay& r, const std::string& folder) {
   std::vector<std::string> rounds = listRounds(folder);
   const bool best = countsAsBest(r) && beatsEveryBest(r, rounds);
   const std::string base = (fs::path(folder) / stamp()).string();
-  std::string path = base + (best ? "-best.replay" : "-round.replay");
-  // Two rounds in one second: the later gets a letter, and still sorts after.
-  for (char extra = 'a'; fs::exists(fs::symlink_status(path, ec)) && extra <= 'z'; ++extra)
-    path = base + extra + (best ? "-best.replay" : "-round.replay");
+  const std::string kind = best ? "-best.replay" : "-round.replay";
+  // Two rounds in one second: the later gets a letter, so it still sorts
+  // after every round kept so far.
+  std::string path = base + kind;
+  for (char extra = 'a'; extra <= 'z' && (fs::exists(fs::symlink_status(path, ec)) ||
+                                          (!rounds.empty() && path <= rounds.back()));
+       ++extra)
+    path = base + extra + kind;
   std::string text = formatReplay(r);
   writeFileAtomically(path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 
