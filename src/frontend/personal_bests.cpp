@@ -102,14 +102,6 @@ bool exists(const std::string& path) {
 
 }  // namespace
 
-std::string dataFolder() {
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg && xdg[0] == '/') return std::string(xdg) + "/fairglade";
-  const char* home = std::getenv("HOME");
-  if (home && home[0] == '/') return std::string(home) + "/.local/share/fairglade";
-  return {};
-}
-
 std::string bestsText(const std::vector<BestRecord>& records) {
   std::string out = std::string(kHeader) + "\n";
   for (const BestRecord& r : records) {

@@ -11,12 +11,9 @@
 #include <tuple>
 #include <vector>
 
-namespace fg {
+#include "frontend/user_folders.h"  // dataFolder()
 
-// The user's data folder for the game: $XDG_DATA_HOME/fairglade when that is
-// an absolute path, else $HOME/.local/share/fairglade; empty when neither is
-// known. No trailing separator.
-std::string dataFolder();
+namespace fg {
 
 enum class BestKind : uint8_t { Hole, Round };
 

@@ -53,7 +53,7 @@ void FrameTimer::activationChanged(bool active) {
 }
 
 uint32_t FrameTimer::dueIn() {
-  uint32_t since = app_.platform().clock() - lastTick_;
+  uint32_t since = app_.clock() - lastTick_;
   auto interval = static_cast<uint32_t>(interval_);
   return since < interval ? interval - since : 0;
 }
