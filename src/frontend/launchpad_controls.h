@@ -68,7 +68,7 @@ struct LaunchpadControls {
   std::vector<bool> practice_selected;
   std::string practice_info;          // par and best of the chosen hole
   Picture practice_preview;           // a small picture of the chosen hole
-  std::string status = "F12 saves a screenshot";  // the status line under the tabs
+  std::string status = "F12 saves a screenshot";  // the status line above the tabs
 };
 
 }  // namespace fg

@@ -175,7 +175,7 @@ std::vector<Control> buildTable() {
       slider(I::master_volume, "mastervolume", inPanel(320, 66, 56, 14), &L::master_volume),
       button(I::watch, "watch", K::Button, P::Start, inPanel(256, 104, 120, 24), "Watch last round", &T::watchClick,
              true),
-      label(I::status, "status", P::Window, box(10, 236, 620, 14), "", &L::status),
+      label(I::status, "status", P::Window, box(10, 6, 620, 14), "", &L::status),
   };
 }
 
