@@ -177,6 +177,7 @@ std::string PersonalBests::setAside() const {
 }
 
 bool PersonalBests::save() const {
+  if (memoryOnly_) return false;
   if (folder_.empty()) return false;
   std::vector<BestRecord> all;
   for (const auto& [key, strokes] : records_) all.push_back({std::get<0>(key), std::get<1>(key), std::get<2>(key), strokes});

@@ -40,6 +40,9 @@ class PersonalBests {
   // Writes every record; returns false (and keeps them in memory) when the
   // folder cannot be written.
   bool save() const;
+  // Never written: a recorded round played back offers its holes to a copy
+  // of the bests it was played against, which must not reach the file.
+  void keepInMemory() { memoryOnly_ = true; }
 
   std::optional<int32_t> best(BestKind kind, const std::string& player, const std::string& name) const;
   // Keeps `strokes` when it beats the stored best or none is stored. Returns
@@ -54,6 +57,7 @@ class PersonalBests {
   std::string setAside() const;
 
   std::string folder_;
+  bool memoryOnly_ = false;
   std::map<Key, int32_t> records_;
 };
 

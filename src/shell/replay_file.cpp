@@ -163,6 +163,8 @@ std::string formatReplay(const Replay& r) {
   out << "click " << k.time << " " << k.x << " " << k.y << " " << k.pendingDouble << " " << k.haveClick << " "
       << k.left << " " << k.right << " " << k.middle << "\n";
   for (const std::string& s : r.state) out << "state " << s << "\n";
+  for (const BestRecord& b : r.bests)
+    out << "best " << (b.kind == BestKind::Round ? "round " : "hole ") << b.strokes << " " << b.name << "\n";
   for (const TapeEntry& e : r.entries) {
     out << "at " << e.time << " ";
     if (e.kind == TapeEntry::Kind::Hook) out << "hook\n";
@@ -199,6 +201,13 @@ Replay parseReplay(const std::string& text) {
       std::string rest;
       std::getline(in >> std::ws, rest);
       r.state.push_back(rest);
+    } else if (word == "best") {
+      BestRecord b;
+      std::string kind;
+      if (!(in >> kind >> b.strokes) || (kind != "hole" && kind != "round")) bad(lineNo, "bad best");
+      b.kind = kind == "round" ? BestKind::Round : BestKind::Hole;
+      std::getline(in >> std::ws, b.name);
+      r.bests.push_back(std::move(b));
     } else if (word == "seed") {
       long long seed = -1;
       if (!(in >> seed) || seed < 0 || seed > 0xFFFFFFFFLL) bad(lineNo, "bad seed");

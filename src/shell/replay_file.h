@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frontend/launchpad_controls.h"
+#include "frontend/personal_bests.h"
 #include "media/application.h"
 #include "media/frame_timer.h"
 #include "platform/platform.h"
@@ -39,6 +40,8 @@ struct Replay {
   int32_t effectCarry = 0;
   Application::ClickState click;
   std::vector<std::string> state;  // saveRoundState()
+  // The player's bests the round was played against (the scorecard's "NEW BEST").
+  std::vector<BestRecord> bests;
   std::vector<TapeEntry> entries;
   RoundResult result;
 };

@@ -168,6 +168,7 @@ Replay recordRound(TMain& game, Application& app, const RoundShots* shots) {
   r.effectCarry = ctx.render.effect_carry;
   r.click = app.clickState();
   r.state = saveRoundState(game.gs);
+  if (game.bests) r.bests = game.bests->of(ctx.launchpad.name);
   RoundRecorder recorder(app.platform(), r, shots);
   InputTape* previous = app.tape();
   app.setTape(&recorder);
@@ -197,6 +198,13 @@ int playRound(TMain& game, Application& app, const Replay& replay, bool paced, c
   const Application::ClickState savedClick = app.clickState();
   app.setClickState(replay.click);
 
+  // The bests as they stood when the round was played, kept off the file.
+  PersonalBests* const savedBests = game.bests;
+  PersonalBests shadow;
+  shadow.keepInMemory();
+  for (const BestRecord& b : replay.bests) shadow.offer(b.kind, replay.settings.name, b.name, b.strokes);
+  game.bests = &shadow;
+
   RoundPlayer player(app.platform(), replay, paced, shots);
   player.onEnd = [&game] {
     if (game.modalResult == 0) game.closeGameWindow();
@@ -206,6 +214,7 @@ int playRound(TMain& game, Application& app, const Replay& replay, bool paced, c
   auto restore = [&] {
     app.setTape(previous);
     app.setClickState(savedClick);
+    game.bests = savedBests;
     ctx.launchpad = saved;
     game.training_mode = savedTraining;
   };
