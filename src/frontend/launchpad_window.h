@@ -62,7 +62,7 @@ class Tlaunchpad : public Window, public UiLayer {
   void menutabTabChanged(LaunchTab tab);
   void launchClick();
   void practiceClick();
-  void watchClick();  // "Watch last round": like a game, without storing the settings
+  void watchClick();  // "Watch last round": the game window plays the last recorded round
   void volumeChanged();  // a volume slider moved: the menu music follows at once
   void quitClick();
   void fskip_incClick();
@@ -112,8 +112,6 @@ class Tlaunchpad : public Window, public UiLayer {
   void loadTexture(const std::string& file);
   void runActions();
   void runAction(const UiInput& a);
-  // Hands display and sound to the game window for `run`, and takes them back.
-  void handOver(const std::function<void()>& run);
   void screenshotKey();  // F12: the picture with its controls, told in the status line
   Picture logoPicture() const;
 
