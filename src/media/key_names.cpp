@@ -43,4 +43,11 @@ int keyFromName(const std::string& name) {
   return 0;
 }
 
+std::string keyName(int key) {
+  for (const Named& n : kNames)
+    if (n.key == key) return n.name;
+  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
+  return "#" + std::to_string(key);
+}
+
 }  // namespace fg
