@@ -63,12 +63,9 @@ std::vector<std::string> listRounds(const std::string& folder) {
 }
 
 Replay loadRound(const std::string& path) {
-  std::error_code ec;
-  auto size = fs::file_size(path, ec);
-  if (ec) throw GameError("Cannot open file \"" + path + "\". " + ec.message());
-  if (size > kMaxReplayBytes) throw GameError("Replay file too large: " + path);
-  std::vector<uint8_t> bytes = readWholeFile(path);
-  return parseReplay(std::string(bytes.begin(), bytes.end()));
+  // Only a plain file of bounded size is read: a pipe or a huge file left
+  // in the folder is refused before anything is allocated.
+  return parseReplay(readTextFile(path, kMaxReplayBytes));
 }
 
 std::string saveRound(const Replay& r, const std::string& folder) {
@@ -88,7 +85,7 @@ std::string saveRound(const Replay& r, const std::string& folder) {
        ++extra)
     path = base + extra + kind;
   std::string text = formatReplay(r);
-  writeFileAtomically(path, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+  writeFileAtomically(path, std::string_view(text));
 
   rounds = listRounds(folder);
   if (rounds.size() > kKeptRounds) {
