@@ -3,6 +3,7 @@
 // settings handed over: while it starts it reads these controls directly, and
 // its HUD reads the player name from here every frame.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,8 @@ struct LaunchpadControls {
   std::vector<bool> practice_selected;
   std::string practice_info;          // par and best of the chosen hole
   Picture practice_preview;           // a small picture of the chosen hole
+  // A thumbnail per row, made once the first time the tab is shown.
+  std::shared_ptr<const std::vector<Picture>> practice_thumbnails;
   std::string status = "F12 saves a screenshot";  // the status line above the tabs
 };
 

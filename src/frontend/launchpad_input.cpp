@@ -89,7 +89,7 @@ void Tlaunchpad::onMouseDown(MouseButton b, ShiftState, int x, int y) {
     return;
   }
   int row = -1;
-  if (c->kind == ControlKind::List) row = (y - c->rect.top) / kListRowHeight;
+  if (c->kind == ControlKind::List) row = (y - c->rect.top) / c->rowHeight;
   if (c->kind == ControlKind::Slider && c->rect.width() > 1) {
     int32_t span = c->maximum - c->minimum;
     setControlValue(c->id, c->minimum + span * (x - c->rect.left) / (c->rect.width() - 1));

@@ -81,6 +81,16 @@ Control list(I id, const char* name, P panel, Rect r, std::vector<std::string> L
   return c;
 }
 
+// A list whose rows each begin with a small picture.
+Control pictureList(I id, const char* name, P panel, Rect r, std::vector<std::string> L::*rows,
+                    std::vector<bool> L::*selected, std::shared_ptr<const std::vector<Picture>> L::*pictures,
+                    int rowHeight) {
+  Control c = list(id, name, panel, r, rows, selected);
+  c.rowPictures = pictures;
+  c.rowHeight = rowHeight;
+  return c;
+}
+
 // A volume slider of the Setup panel, 0 … 100.
 Control slider(I id, const char* name, Rect r, int32_t L::*level) {
   Control c = plain(id, name, K::Slider, P::Setup, r);
@@ -159,8 +169,8 @@ std::vector<Control> buildTable() {
       label(I::bests, "bests", P::Start, inPanel(252, 4, 132, 66), "", &L::bests_text),
 
       plain(I::practice, "practice", K::Panel, P::Practice, inPanel(0, 0, 386, 182)),
-      list(I::practice_list, "practicelist", P::Practice, inPanel(4, 4, 196, 174), &L::practice_rows,
-           &L::practice_selected),
+      pictureList(I::practice_list, "practicelist", P::Practice, inPanel(4, 4, 196, 174), &L::practice_rows,
+                  &L::practice_selected, &L::practice_thumbnails, kPracticeRowHeight),
       plain(I::practice_preview, "practicepreview", K::Picture, P::Practice, inPanel(210, 4, 170, 114)),
       label(I::practice_info, "practiceinfo", P::Practice, inPanel(210, 122, 170, 28), "", &L::practice_info),
       button(I::practice_play, "practiceplay", K::Button, P::Practice, inPanel(245, 152, 100, 24), "Play Hole",

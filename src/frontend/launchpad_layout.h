@@ -53,6 +53,8 @@ struct Control {
   std::string LaunchpadControls::*text = nullptr;                 // Label with changing text, TextField
   std::vector<std::string> LaunchpadControls::*rows = nullptr;    // List
   std::vector<bool> LaunchpadControls::*rowSelected = nullptr;    // List
+  int rowHeight = kUiListRowHeight;                               // List
+  std::shared_ptr<const std::vector<Picture>> LaunchpadControls::*rowPictures = nullptr;  // List
   LaunchTab tab = LaunchTab::None;                                // Tab
   // Button: its click handler. Slider: called after a move. CheckBox and
   // Radio: called after the state changed.
@@ -63,6 +65,9 @@ struct Control {
 
 // Row height of the skin list, in pixels.
 constexpr int kListRowHeight = kUiListRowHeight;
+// The practice list's rows hold a small picture of their hole.
+constexpr int kThumbnailWidth = 32, kThumbnailHeight = 24;
+constexpr int kPracticeRowHeight = kThumbnailHeight + 2;
 
 const std::vector<Control>& launchpadControlTable();
 const Control& controlOf(ControlId id);

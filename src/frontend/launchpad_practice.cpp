@@ -1,5 +1,5 @@
-// The Practice tab: the holes of the game folder, a picture and the par and
-// best of the chosen one, and "Play Hole", which runs the game window on it
+// The Practice tab: the holes of the game folder, each with a small picture;
+// a larger picture and the par and best of the chosen one; and "Play Hole", which runs the game window on it
 // the way "Start Game" runs a game.
 #include "frontend/launchpad_window.h"
 
@@ -28,8 +28,21 @@ void Tlaunchpad::practiceChosen() {
     return;
   }
   const std::string& hole = c.practice_holes[static_cast<size_t>(row)];
-  c.practice_preview = holePreview ? holePreview(hole) : Picture{};
+  const Rect r = controlOf(ControlId::practice_preview).rect;
+  c.practice_preview = holePreview ? holePreview(hole, r.width(), r.height()) : Picture{};
   c.practice_info = holeInfo ? holeInfo(hole) : std::string();
+}
+
+// Each hole's archive is read once, the first time the tab is shown, so a
+// player who never opens it never waits for them.
+void Tlaunchpad::makeThumbnails() {
+  LaunchpadControls& c = controls;
+  if (c.practice_thumbnails || !holePreview) return;
+  auto thumbs = std::make_shared<std::vector<Picture>>();
+  thumbs->reserve(c.practice_holes.size());
+  for (const std::string& hole : c.practice_holes)
+    thumbs->push_back(holePreview(hole, kThumbnailWidth, kThumbnailHeight));
+  c.practice_thumbnails = std::move(thumbs);
 }
 
 void Tlaunchpad::practiceClick() {

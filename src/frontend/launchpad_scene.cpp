@@ -51,6 +51,8 @@ UiControl describe(const Control& c, const LaunchpadControls& s) {
   if (c.kind == ControlKind::TextField) u.maxLength = Tlaunchpad::kMaxNameLength;
   if (c.rows) {
     u.rows = s.*c.rows;
+    u.rowHeight = c.rowHeight;
+    if (c.rowPictures) u.rowPictures = s.*c.rowPictures;
     const std::vector<bool>& sel = s.*c.rowSelected;
     for (size_t i = 0; i < sel.size() && i < u.rows.size(); ++i) {
       if (sel[i]) {

@@ -131,6 +131,7 @@ void Tlaunchpad::menutabTabChanged(LaunchTab tab) {
     case LaunchTab::Exit: controls.quit_visible = true; break;
     case LaunchTab::Practice:
       controls.practice_visible = true;
+      makeThumbnails();
       practiceChosen();
       break;
     case LaunchTab::None: break;

@@ -44,10 +44,10 @@ class Tlaunchpad : public Window, public UiLayer {
   std::function<void()> watchRound;
   std::function<bool()> canWatch;  // a recorded round exists
   std::function<void(bool)> setTrainingMode;
-  // Practice: the game window on one hole; a small picture of a hole; the
-  // player's bests as text for the Game tab. Each may be left empty.
+  // Practice: the game window on one hole; a picture of a hole shrunk to
+  // w × h; the player's bests as text for the Game tab. Each may be left empty.
   std::function<void(const std::string& hole)> runPractice;
-  std::function<Picture(const std::string& hole)> holePreview;
+  std::function<Picture(const std::string& hole, int w, int h)> holePreview;
   std::function<std::string(const std::string& hole)> holeInfo;
   std::function<std::string(const std::string& player)> bestsText;
 
@@ -104,6 +104,7 @@ class Tlaunchpad : public Window, public UiLayer {
   // Hands display and sound to `run` (a game window show) and takes them back.
   void handOver(const std::function<void()>& run);
   void practiceChosen();
+  void makeThumbnails();  // once: a small picture for every practice row
   void paintPicture(Surface& back, const Picture& pic, const Rect& r) const;
   void playMusic();
   void startPainting();

@@ -155,6 +155,36 @@ void slider(const UiControl& c, std::vector<UiInput>& done) {
   }
 }
 
+// A row's picture as one filled box per run of like pixels: it needs no
+// texture of its own, so every renderer of the controls draws it as it is.
+void rowPicture(ImDrawList* dl, const Picture& p, ImVec2 at) {
+  if (p.empty() || p.rgb.size() < static_cast<size_t>(p.width) * p.height * 3) return;
+  for (int y = 0; y < p.height; ++y) {
+    const uint8_t* row = &p.rgb[static_cast<size_t>(y) * p.width * 3];
+    for (int x = 0; x < p.width;) {
+      int end = x + 1;
+      while (end < p.width && std::equal(row + end * 3, row + end * 3 + 3, row + x * 3)) ++end;
+      dl->AddRectFilled(ImVec2(at.x + x, at.y + y), ImVec2(at.x + end, at.y + y + 1),
+                        IM_COL32(row[x * 3], row[x * 3 + 1], row[x * 3 + 2], 255));
+      x = end;
+    }
+  }
+}
+
+// A row with a picture: the picture at its left, the text centred beside it.
+void pictureRow(const UiControl& c, size_t i) {
+  const Picture* pic = i < c.rowPictures->size() ? &(*c.rowPictures)[i] : nullptr;
+  const float h = static_cast<float>(c.rowHeight);
+  ImGui::Selectable("##row", c.selected == static_cast<int>(i), 0, ImVec2(0, h));
+  if (!ImGui::IsItemVisible()) return;
+  const ImVec2 at = ImGui::GetItemRectMin();
+  ImDrawList* dl = ImGui::GetWindowDrawList();
+  const int picW = pic ? pic->width : 0;
+  if (pic) rowPicture(dl, *pic, ImVec2(at.x + 1, at.y + std::floor((h - pic->height) / 2)));
+  const ImVec2 text(at.x + picW + 5, at.y + std::floor((h - ImGui::GetTextLineHeight()) / 2));
+  dl->AddText(text, ImGui::GetColorU32(ImGuiCol_Text), c.rows[i].c_str());
+}
+
 void list(const UiControl& c, std::vector<UiInput>& done) {
   ImGui::SetCursorScreenPos(topLeft(c.rect));
   ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(1, 1));
@@ -162,8 +192,12 @@ void list(const UiControl& c, std::vector<UiInput>& done) {
   if (ImGui::BeginListBox("##list", sizeOf(c.rect))) {
     for (size_t i = 0; i < c.rows.size(); ++i) {
       ImGui::PushID(static_cast<int>(i));
-      ImGui::Selectable(c.rows[i].c_str(), c.selected == static_cast<int>(i), 0,
-                        ImVec2(0, static_cast<float>(kUiListRowHeight)));
+      if (c.rowPictures) {
+        pictureRow(c, i);
+      } else {
+        ImGui::Selectable(c.rows[i].c_str(), c.selected == static_cast<int>(i), 0,
+                          ImVec2(0, static_cast<float>(c.rowHeight)));
+      }
       reportItem(done, c.id, false, static_cast<int>(i));
       ImGui::PopID();
     }
@@ -232,6 +266,7 @@ void applyControlStyle() {
   s.ItemSpacing = ImVec2(4, 0);
   s.ItemInnerSpacing = ImVec2(4, 0);
   s.ScrollbarSize = 10.0f;
+  s.GrabMinSize = 6.0f;  // a slim slider handle leaves its number readable
   s.AntiAliasedLines = s.AntiAliasedFill = false;
   ImVec4* c = s.Colors;
   for (int i = 0; i < ImGuiCol_COUNT; ++i) c[i] = kBlack;
@@ -248,6 +283,8 @@ void applyControlStyle() {
   c[ImGuiCol_HeaderHovered] = kDarkGreen;
   c[ImGuiCol_HeaderActive] = kGreen;
   c[ImGuiCol_CheckMark] = kLime;
+  c[ImGuiCol_SliderGrab] = kGreen;  // the volume sliders' handle, seen against the black frame
+  c[ImGuiCol_SliderGrabActive] = kLime;
   c[ImGuiCol_ScrollbarGrab] = kGreen;
   c[ImGuiCol_ScrollbarGrabHovered] = kLime;
   c[ImGuiCol_ScrollbarGrabActive] = kLime;

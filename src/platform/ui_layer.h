@@ -7,9 +7,11 @@
 // between pictures, never inside the platform's drawing.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "media/picture.h"
 #include "media/rect.h"
 
 namespace fg {
@@ -27,7 +29,7 @@ enum class UiKind : uint8_t {
   CheckBox,     // `on` when checked; `hint` as its tooltip
   LevelBar,     // shows `value` within `minimum` … `maximum`, ticks every `step`
   Slider,       // like a level bar, but dragged; reports a new value
-  List,         // `rows`, `selected` the chosen row or -1
+  List,         // `rows`, `selected` the chosen row or -1; `rowPictures` beside them
   TextField,    // `caption` is the text (UTF-8), at most `maxLength` characters
 };
 
@@ -45,6 +47,10 @@ struct UiControl {
   int32_t value = 0, minimum = 0, maximum = 0, step = 1;
   std::vector<std::string> rows;
   int selected = -1;
+  int rowHeight = kUiListRowHeight;
+  // A small picture at the left of each row (by index; an empty one leaves
+  // its place blank). Shared, so describing the scene copies no pixels.
+  std::shared_ptr<const std::vector<Picture>> rowPictures;
   size_t maxLength = 0;
 };
 

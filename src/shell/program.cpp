@@ -30,10 +30,7 @@ void wirePractice(Tlaunchpad& launchpad, TMain* game, const PersonalBests& bests
     c.practice_rows.push_back(holeTitle(h));
   }
   c.practice_selected.assign(holes->size(), false);
-  const Rect r = controlOf(ControlId::practice_preview).rect;
-  launchpad.holePreview = [dir, w = r.width(), h = r.height()](const std::string& hole) {
-    return holePreview(dir, hole, w, h);
-  };
+  launchpad.holePreview = [dir](const std::string& hole, int w, int h) { return holePreview(dir, hole, w, h); };
   launchpad.holeInfo = [holes, &bests, &c](const std::string& hole) {
     for (const CatalogueHole& h : *holes) {
       if (h.name != hole) continue;
