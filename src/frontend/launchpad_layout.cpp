@@ -166,7 +166,8 @@ std::vector<Control> buildTable() {
       button(I::quit, "quit", K::Button, P::Quit, box(104, 106, 210, 26), "Click Here to Confirm Exit", &T::quitClick,
              true),
 
-      label(I::bests, "bests", P::Start, inPanel(252, 4, 132, 66), "", &L::bests_text),
+      // Under the line about game over, clear of the course choice.
+      label(I::bests, "bests", P::Start, inPanel(64, 158, 316, 24), "", &L::bests_text),
 
       plain(I::practice, "practice", K::Panel, P::Practice, inPanel(0, 0, 386, 182)),
       pictureList(I::practice_list, "practicelist", P::Practice, inPanel(4, 4, 196, 174), &L::practice_rows,

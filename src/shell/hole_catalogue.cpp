@@ -104,7 +104,7 @@ Picture holePreview(const std::string& dir, const std::string& hole, int w, int 
 }
 
 std::string bestsSummary(const PersonalBests& bests, const std::string& player, const std::vector<CatalogueHole>& holes) {
-  std::string out = "Bests";
+  std::string out;
   std::string course;
   for (const CatalogueHole& h : holes) {
     // Training never counts for the bests.
@@ -112,7 +112,8 @@ std::string bestsSummary(const PersonalBests& bests, const std::string& player, 
     if (h.course != course) {
       course = h.course;
       auto round = bests.best(BestKind::Round, player, course);
-      out += "\n" + courseTitle(course) + ": " + (round ? std::to_string(*round) : "-") + "\n ";
+      out += (out.empty() ? "" : "\n") + courseTitle(course) + " best: " + (round ? std::to_string(*round) : "-") +
+             "  holes";
     }
     auto best = bests.best(BestKind::Hole, player, h.name);
     out += " " + (best ? std::to_string(*best) : "-");

@@ -30,8 +30,8 @@ std::string holeTitle(const CatalogueHole& h);
 // when the archive cannot be read.
 Picture holePreview(const std::string& dir, const std::string& hole, int w, int h);
 
-// The player's bests as lines for the Game tab: per course the best round
-// and the best strokes of each hole in order ("-" for none yet).
+// The player's bests as lines for the Game tab, one per course: the best
+// round, then the best strokes of each hole in order ("-" for none yet).
 std::string bestsSummary(const PersonalBests& bests, const std::string& player, const std::vector<CatalogueHole>& holes);
 
 }  // namespace fg

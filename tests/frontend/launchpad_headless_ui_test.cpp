@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "launchpad_fixture.h"
 #include "media/pixel_format.h"
@@ -58,6 +60,31 @@ class LaunchpadShotTest : public LaunchpadFixture, public ::testing::WithParamIn
     }
     return n;
   }
+  // The visible controls of a tab neither cover each other nor lie across
+  // a group box's edge: each is wholly inside a box or wholly outside it.
+  void expectNoneLiesAcrossAnother() const {
+    auto meets = [](const Rect& a, const Rect& b) {
+      return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    auto inside = [](const Rect& a, const Rect& box) {
+      return a.left >= box.left && a.right <= box.right && a.top >= box.top && a.bottom <= box.bottom;
+    };
+    std::vector<const Control*> shown;
+    for (const Control& c : launchpadControlTable())
+      if (c.id != ControlId::hor_logo && c.kind != ControlKind::Panel && c.kind != ControlKind::TabStrip &&
+          controlVisible(c, pad->controls))
+        shown.push_back(&c);
+    for (size_t i = 0; i < shown.size(); ++i) {
+      for (size_t j = i + 1; j < shown.size(); ++j) {
+        const Control *a = shown[i], *b = shown[j];
+        if (a->kind == ControlKind::GroupBox) std::swap(a, b);
+        const bool ok = !meets(a->rect, b->rect) ||
+                        (b->kind == ControlKind::GroupBox && a->kind != ControlKind::GroupBox && inside(a->rect, b->rect));
+        EXPECT_TRUE(ok) << a->name << " lies across " << b->name;
+      }
+    }
+  }
+
   test::ScratchDir shots;
 };
 
@@ -80,6 +107,7 @@ TEST_P(LaunchpadShotTest, EveryVisibleControlIsDrawnInItsPlace) {
     EXPECT_GT(controlPixels(c.rect), 0) << c.name << " (" << static_cast<int>(c.id) << ") is not drawn";
   }
   EXPECT_GT(shown, 5);
+  expectNoneLiesAcrossAnother();
   // Below the tab strip the picture is the window's own.
   const int below = controlOf(ControlId::menutab).rect.bottom + 1;
   for (int y = below; y < shot.height; ++y) {

@@ -30,7 +30,7 @@ TEST(HoleCatalogue, BestsSummaryPerCourseInHoleOrder) {
   bests.offer(BestKind::Hole, "Bo", "course1hole1", 1);
   std::vector<CatalogueHole> holes{{"course1hole1", "course1", 1, 3}, {"course1hole2", "course1", 2, 3},
                                    {"course2hole1", "course2", 1, 3}, {"training1", "training", 1, 3}};
-  EXPECT_EQ(bestsSummary(bests, "Anna", holes), "Bests\nCourse 1: 20\n  - 2\nCourse 2: -\n  -");
+  EXPECT_EQ(bestsSummary(bests, "Anna", holes), "Course 1 best: 20  holes - 2\nCourse 2 best: -  holes -");
 }
 
 }  // namespace
