@@ -143,9 +143,16 @@ void slider(const UiControl& c, std::vector<UiInput>& done) {
   ImGui::SetNextItemWidth(static_cast<float>(c.rect.width()));
   ImGui::PushID(c.id);
   int v = c.value;
-  bool moved = ImGui::SliderInt("##slider", &v, c.minimum, c.maximum, c.caption.empty() ? "%d" : c.caption.c_str());
+  bool moved = ImGui::SliderInt("##slider", &v, c.minimum, c.maximum, "");
   ImGui::PopID();
   reportItem(done, c.id, false);
+  // The number on the side the handle is not on, so the handle never covers it.
+  const std::string number = std::to_string(v);
+  const char* text = number.c_str();
+  const ImVec2 lo = ImGui::GetItemRectMin(), hi = ImGui::GetItemRectMax(), size = ImGui::CalcTextSize(text);
+  const bool handleRight = 2 * (v - c.minimum) >= c.maximum - c.minimum;
+  const float x = handleRight ? lo.x + 4 : hi.x - 4 - size.x;
+  ImGui::GetWindowDrawList()->AddText(ImVec2(std::floor(x), std::floor((lo.y + hi.y - size.y) / 2)), kLimeU, text);
   if (moved) {
     UiInput in;
     in.what = UiInput::What::Value;
