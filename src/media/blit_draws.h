@@ -4,6 +4,7 @@
 // instruction set; internal linkage like the rows.
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 #include "media/blit_kernels.h"
 #include "media/blit_rows.h"
@@ -25,35 +26,52 @@ inline void spanRow(uint16_t* d, const uint16_t* s, int n, int a) {
 template <typename V, typename Op, PixelFormat SF, PixelFormat DF, typename RowAt>
 void runRows(uint16_t* d, size_t dPitch, const BlitSource& src, int u, int w, int h, RowAt rowAt, int a) {
   const int end = u + w;
+  // Everything a row needs is read once here: the stores below may alias
+  // anything reached through a pointer, so the compiler would reload it.
+  const uint16_t* const pixels = src.image->pixels.data();
+  const size_t sPitch = static_cast<size_t>(src.image->width);
+  const OpaqueRun* const runs = src.runs->all();
+  const uint32_t* const first = src.runs->firstRuns(src.runColumn);
+  const size_t columns = static_cast<size_t>(src.runs->columns());
   for (int r = 0; r < h; ++r, d += dPitch) {
-    const int sy = rowAt(r);
-    const uint16_t* p = src.image->row(sy);
-    for (const OpaqueRun& run : src.runs->row(sy, src.runColumn)) {
-      const int b = std::max<int>(run.begin, u), e = std::min<int>(run.end, end);
+    const size_t sy = static_cast<size_t>(rowAt(r));
+    const uint16_t* p = pixels + sy * sPitch;
+    const OpaqueRun* run = runs + first[sy * columns];
+    const OpaqueRun* const last = runs + first[sy * columns + 1];
+    for (; run != last; ++run) {
+      const int b = std::max<int>(run->begin, u), e = std::min<int>(run->end, end);
       if (b < e) spanRow<V, Op, SF, DF>(d + (b - u), p + b, e - b, a);
     }
   }
 }
 
-template <typename V, bool Keyed, PixelFormat SF, PixelFormat DF>
-void copyDraw(Surface& dst, const BlitSource& src, const Rect& s, int32_t x, int32_t y) {
+// An unscaled draw: through the opaque runs when the picture has them, as
+// memcpy rows for a plain copy, else as whole rows with the keyed select.
+template <typename V, typename Op, bool Keyed, PixelFormat SF, PixelFormat DF>
+void unscaledDraw(Surface& dst, const BlitSource& src, const Rect& s, int32_t x, int32_t y, int a) {
   const int w = s.width(), h = s.height();
   const size_t dPitch = static_cast<size_t>(dst.width), sPitch = static_cast<size_t>(src.image->width);
   uint16_t* d = dst.row(y) + x;
+  const uint16_t* p = src.image->row(s.top) + s.left;
+  // Sparks and dots, a few pixels across: no lanes, no runs.
+  if (w < 4) {
+    for (int r = 0; r < h; ++r, d += dPitch, p += sPitch)
+      for (int i = 0; i < w; ++i) rows::blendPixel<Op, Keyed, SF, DF>(d + i, p[i], src.key, a);
+    return;
+  }
   if constexpr (Keyed) {
     if (src.runs) {
-      runRows<V, blend::Copy, SF, DF>(d, dPitch, src, s.left, w, h, [&](int r) { return s.top + r; }, 0);
+      runRows<V, Op, SF, DF>(d, dPitch, src, s.left, w, h, [&](int r) { return s.top + r; }, a);
       return;
     }
   }
-  const uint16_t* p = src.image->row(s.top) + s.left;
-  if constexpr (!Keyed && SF == DF) {
+  if constexpr (!Keyed && SF == DF && std::is_same_v<Op, blend::Copy>) {
     if (w >= rows::kMemcpyRun) {
       for (int r = 0; r < h; ++r, d += dPitch, p += sPitch) std::memcpy(d, p, static_cast<size_t>(w) * 2);
       return;
     }
   }
-  rows::blendRect<V, blend::Copy, Keyed, SF, DF>(d, dPitch, w, h, [&](int r) { return p + r * sPitch; }, src.key, 0);
+  rows::blendRect<V, Op, Keyed, SF, DF>(d, dPitch, w, h, [&](int r) { return p + r * sPitch; }, src.key, a);
 }
 
 template <typename V>
@@ -123,18 +141,13 @@ void scaledDraw(Surface& dst, const BlitSource& src, const ScaledSpan& g, int a)
   }
 }
 
-template <typename V, bool Keyed>
-constexpr void fillCopy(Table& t) {
-  constexpr auto k565 = PixelFormat::Rgb565, k555 = PixelFormat::Rgb555;
-  t.copy[Keyed][0][0] = copyDraw<V, Keyed, k565, k565>;
-  t.copy[Keyed][0][1] = copyDraw<V, Keyed, k565, k555>;
-  t.copy[Keyed][1][0] = copyDraw<V, Keyed, k555, k565>;
-  t.copy[Keyed][1][1] = copyDraw<V, Keyed, k555, k555>;
-}
-
 template <typename V, typename Op, bool Keyed>
-constexpr void fillScaled(Table& t, Form f) {
+constexpr void fillDraws(Table& t, Form f) {
   constexpr auto k565 = PixelFormat::Rgb565, k555 = PixelFormat::Rgb555;
+  t.unscaled[f][Keyed][0][0] = unscaledDraw<V, Op, Keyed, k565, k565>;
+  t.unscaled[f][Keyed][0][1] = unscaledDraw<V, Op, Keyed, k565, k555>;
+  t.unscaled[f][Keyed][1][0] = unscaledDraw<V, Op, Keyed, k555, k565>;
+  t.unscaled[f][Keyed][1][1] = unscaledDraw<V, Op, Keyed, k555, k555>;
   t.scaled[f][Keyed][0][0] = scaledDraw<V, Op, Keyed, k565, k565>;
   t.scaled[f][Keyed][0][1] = scaledDraw<V, Op, Keyed, k565, k555>;
   t.scaled[f][Keyed][1][0] = scaledDraw<V, Op, Keyed, k555, k565>;
@@ -143,15 +156,13 @@ constexpr void fillScaled(Table& t, Form f) {
 
 template <typename V, typename Op>
 constexpr void fillForm(Table& t, Form f) {
-  fillScaled<V, Op, false>(t, f);
-  fillScaled<V, Op, true>(t, f);
+  fillDraws<V, Op, false>(t, f);
+  fillDraws<V, Op, true>(t, f);
 }
 
 template <typename V>
 constexpr Table makeTable() {
   Table t{};
-  fillCopy<V, false>(t);
-  fillCopy<V, true>(t);
   fillForm<V, blend::Copy>(t, kCopy);
   fillForm<V, blend::AddFull>(t, kAddFull);
   fillForm<V, blend::AddPart>(t, kAddPart);

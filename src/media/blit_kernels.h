@@ -13,16 +13,18 @@ struct ScaledSpan {
   int64_t uStart, vStart, stepX, stepY;
 };
 
-// Copy of the clipped source rectangle `s` with its top-left at (x, y).
-using CopyFn = void (*)(Surface&, const BlitSource&, const Rect& s, int32_t x, int32_t y);
+// An unscaled draw of the clipped source rectangle `s` with its top-left at
+// (x, y): the plain copy and most blends, which need no 16.16 steps at all.
+using UnscaledFn = void (*)(Surface&, const BlitSource&, const Rect& s, int32_t x, int32_t y, int alpha);
 using ScaledFn = void (*)(Surface&, const BlitSource&, const ScaledSpan&, int alpha);
 
 // Blend forms: the full-strength and partial forms of each operation.
 enum Form : int { kCopy, kAddFull, kAddPart, kBlendPart, kSubFull, kSubPart, kFormCount };
 
 struct Table {
-  CopyFn copy[2][2][2];                 // [keyed][source is 5-5-5][destination is 5-5-5]
-  ScaledFn scaled[kFormCount][2][2][2];  // [form][keyed][source 5-5-5][destination 5-5-5]
+  // [form][keyed][source is 5-5-5][destination is 5-5-5]
+  UnscaledFn unscaled[kFormCount][2][2][2];
+  ScaledFn scaled[kFormCount][2][2][2];
 };
 
 extern const Table kSse2;

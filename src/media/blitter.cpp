@@ -100,11 +100,24 @@ void setBlitPath(BlitPath path) {
   g_table = &tableFor(path);
 }
 
-void blitCopy(Surface& dst, const BlitSource& src, int32_t x, int32_t y) {
-  if (!src.image || dst.empty() || src.image->empty()) return;
-  if (x > dst.width || y > dst.height) return;
-  // Clip both rectangles together: a cut on one side of either moves the
-  // same edge of the other by the same amount.
+namespace {
+
+// An unscaled draw with its top-left at (x, y). Both rectangles are clipped
+// together: a cut on one side of either moves the same edge of the other by
+// the same amount.
+void drawUnscaled(Surface& dst, const BlitSource& src, int32_t x, int32_t y, kernels::Form form, int alpha) {
+  const Surface& img = *src.image;
+  const kernels::UnscaledFn draw = g_table->unscaled[form][src.keyed][formatIndex(img.format)][formatIndex(dst.format)];
+  const Rect& r = src.rect;
+  // Most sprites lie wholly on the surface and their pattern in its picture:
+  // they need no clipping.
+  if (x >= 0 && y >= 0 && int64_t{x} + r.width() <= dst.width && int64_t{y} + r.height() <= dst.height &&
+      r.left >= 0 && r.top >= 0 && r.right <= img.width && r.bottom <= img.height && r.right > r.left &&
+      r.bottom > r.top) {
+    draw(dst, src, r, x, y, alpha);
+    return;
+  }
+  if (dst.empty() || img.empty() || x >= dst.width || y >= dst.height) return;
   int64_t dl = x, dt = y, dr = int64_t{x} + src.rect.width(), db = int64_t{y} + src.rect.height();
   int64_t sl = src.rect.left, st = src.rect.top, sr = src.rect.right, sb = src.rect.bottom;
   auto cutLow = [](int64_t& a, int64_t& b, int64_t bound) {
@@ -114,11 +127,17 @@ void blitCopy(Surface& dst, const BlitSource& src, int32_t x, int32_t y) {
     if (a > bound) b -= a - bound, a = bound;
   };
   cutLow(dl, sl, 0), cutLow(dt, st, 0), cutHigh(dr, sr, dst.width), cutHigh(db, sb, dst.height);
-  cutLow(sl, dl, 0), cutLow(st, dt, 0), cutHigh(sr, dr, src.image->width), cutHigh(sb, db, src.image->height);
+  cutLow(sl, dl, 0), cutLow(st, dt, 0), cutHigh(sr, dr, img.width), cutHigh(sb, db, img.height);
   if (dr <= dl || db <= dt || sr <= sl || sb <= st) return;
-  Rect s{static_cast<int32_t>(sl), static_cast<int32_t>(st), static_cast<int32_t>(sr), static_cast<int32_t>(sb)};
-  g_table->copy[src.keyed][formatIndex(src.image->format)][formatIndex(dst.format)](
-      dst, src, s, static_cast<int32_t>(dl), static_cast<int32_t>(dt));
+  const Rect s{static_cast<int32_t>(sl), static_cast<int32_t>(st), static_cast<int32_t>(sr), static_cast<int32_t>(sb)};
+  draw(dst, src, s, static_cast<int32_t>(dl), static_cast<int32_t>(dt), alpha);
+}
+
+}  // namespace
+
+void blitCopy(Surface& dst, const BlitSource& src, int32_t x, int32_t y) {
+  if (!src.image) return;
+  drawUnscaled(dst, src, x, y, kernels::kCopy, 255);
 }
 
 void blitStretched(Surface& dst, const BlitSource& src, const Rect& dest) {
@@ -129,7 +148,16 @@ void blitStretched(Surface& dst, const BlitSource& src, const Rect& dest) {
 void blitBlend(Surface& dst, const BlitSource& src, const Rect& dest, BlendOp op, int32_t alpha) {
   if (!src.image || alpha <= 0 || outsideSurface(dst, dest)) return;
   const bool full = alpha >= 255;
-  drawScaled(dst, src, dest, formFor(op, full), full ? 255 : alpha);
+  const kernels::Form form = formFor(op, full);
+  // Most blends are drawn at the pattern's own size: they skip the steps. A
+  // pattern reaching outside its picture draws nothing, scaled or not.
+  const Rect& s = src.rect;
+  const Surface& img = *src.image;
+  if (int64_t{dest.right} - dest.left == s.width() && int64_t{dest.bottom} - dest.top == s.height() &&
+      s.left >= 0 && s.top >= 0 && s.right <= img.width && s.bottom <= img.height)
+    drawUnscaled(dst, src, dest.left, dest.top, form, full ? 255 : alpha);
+  else
+    drawScaled(dst, src, dest, form, full ? 255 : alpha);
 }
 
 }  // namespace fg

@@ -15,11 +15,27 @@ namespace fg {
 int PictureItem::width() const { return patternWidth > 0 ? patternWidth : picture.width; }
 int PictureItem::height() const { return patternHeight > 0 ? patternHeight : picture.height; }
 
+// With l = ceil(log2 d) and m = ceil(2^(32 + l) / d), (n * m) >> (32 + l)
+// is n / d for every n below 2^32; indices stay below 2^28, so n * m (m is
+// below 2^33) fits in 64 bits.
+void PictureItem::Grid::prepareRowOf() {
+  if (columns <= 0) return;
+  int l = 0;
+  while ((int64_t{1} << l) < columns) ++l;
+  columnShift = 32 + l;
+  const auto d = static_cast<uint64_t>(columns);
+  columnMagic = ((uint64_t{1} << columnShift) + d - 1) / d;
+}
+
 PictureItem::Grid PictureItem::patternGrid() const {
   Grid g;
   if (picture.empty()) return g;
   const int64_t w = picture.width, h = picture.height, pw = width(), ph = height();
-  if (pw == w && ph == h) return {1, 1, static_cast<int32_t>(w), static_cast<int32_t>(h)};
+  if (pw == w && ph == h) {
+    g = {1, 1, static_cast<int32_t>(w), static_cast<int32_t>(h)};
+    g.prepareRowOf();
+    return g;
+  }
   // Pattern steps; a skip that cancels the pattern size would make no
   // progress, so such an item gets no patterns at all.
   const int64_t xs = pw + skipWidth, ys = ph + skipHeight;
@@ -30,6 +46,7 @@ PictureItem::Grid PictureItem::patternGrid() const {
   g.rows = static_cast<int>(std::min<int64_t>(rows, kMaxPictureSide));
   g.stepX = static_cast<int32_t>(xs);
   g.stepY = static_cast<int32_t>(ys);
+  g.prepareRowOf();
   return g;
 }
 
@@ -37,7 +54,7 @@ int PictureItem::patternCount() const { return uploaded_ ? grid_.count() : 0; }
 
 Rect PictureItem::patternRect(int index) const {
   if (index < 0 || index >= patternCount()) return {};
-  const int r = index / grid_.columns, c = index % grid_.columns;
+  const int r = grid_.rowOf(index), c = index - r * grid_.columns;
   Rect rect;
   rect.left = c * grid_.stepX;
   rect.top = r * grid_.stepY;
@@ -84,10 +101,13 @@ void PictureItem::setTransparentColor(uint32_t bgr) {
 // Draws reject what cannot reach the surface before any pattern arithmetic:
 // many sprites of a frame lie off screen.
 struct PictureItem::Source {
+  // `pattern` is one of the item's patterns.
   static BlitSource of(const PictureItem& item, int32_t pattern) {
-    const Rect rect = item.patternRect(pattern);
-    const int column = item.grid_.columns > 0 ? pattern % item.grid_.columns : 0;
-    return {&item.image_, rect, item.transparent, item.key_, item.runs_ ? &*item.runs_ : nullptr, column};
+    const Grid& g = item.grid_;
+    const int r = g.rowOf(pattern), c = pattern - r * g.columns;
+    const int32_t left = c * g.stepX, top = r * g.stepY;
+    const Rect rect{left, top, left + item.width(), top + item.height()};
+    return {&item.image_, rect, item.transparent, item.key_, item.runs_ ? &*item.runs_ : nullptr, c};
   }
 };
 

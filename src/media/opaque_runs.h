@@ -35,6 +35,11 @@ class OpaqueRuns {
     const uint32_t* f = first_.data() + static_cast<size_t>(y) * static_cast<size_t>(columns_) + column;
     return {runs_.data() + f[0], runs_.data() + f[1]};
   }
+  // The same lookup laid bare for the pixel loops, which walk many rows of
+  // one column: row y's runs are all()[at[y * columns()]] up to the next.
+  const uint32_t* firstRuns(int column) const { return first_.data() + column; }
+  const OpaqueRun* all() const { return runs_.data(); }
+  int columns() const { return columns_; }
 
  private:
   int columns_ = 0;

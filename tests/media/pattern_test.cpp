@@ -52,6 +52,23 @@ INSTANTIATE_TEST_SUITE_P(
         Layout{"negativePattern", 12, 8, -4, -1, 0, 0, 1, {{0, 0, 12, 8}}}),
     [](const auto& info) { return std::string(info.param.label); });
 
+// Draws find a pattern's row by a multiply and shift; it must equal the
+// division for every column count and index a grid can hold.
+TEST(PictureItem, PatternRowIsTheQuotient) {
+  for (int columns : {1, 2, 3, 7, 100, 641, 12345, kMaxPictureSide - 1, kMaxPictureSide}) {
+    PictureItem::Grid g{columns, kMaxPictureSide, 1, 1};
+    g.prepareRowOf();
+    for (int64_t r : {int64_t{0}, int64_t{1}, int64_t{5}, int64_t{4097}, int64_t{kMaxPictureSide - 1}})
+      for (int64_t back : {0, 1}) {
+        const int64_t first = r * columns;
+        for (int64_t n : {first, first + columns - 1}) {
+          if (n - back < 0) continue;
+          ASSERT_EQ(g.rowOf(static_cast<int>(n - back)), (n - back) / columns) << columns << " " << n - back;
+        }
+      }
+  }
+}
+
 TEST(PictureItem, EffectiveSizeFollowsThePatternSize) {
   PictureItem item;
   item.picture = test::makePicture(40, 20, [](int, int) { return 0u; });
