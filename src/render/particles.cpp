@@ -1,5 +1,6 @@
 #include "render/particles.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "sim/geometry.h"
@@ -62,12 +63,20 @@ void particleWalls(const GameState& gs, ParticleWalls& walls) {
     const int32_t turn = wallTurn(a.kind);
     if (turn < 0) continue;
     const int32_t angle = PointAngle(a.x1, a.y1, a.x2, a.y2);
+    const bool boxed = (a.x1 != a.x2 || a.y1 != a.y2) && crossSafe(a.x1) && crossSafe(a.y1) && crossSafe(a.x2) &&
+                       crossSafe(a.y2);
     walls.list[walls.count++] = {a.x1, a.y1, a.x2, a.y2, roundHalfEven(ByteCos(angle + 64) * 4),
-                                 roundHalfEven(ByteSin(angle + 64) * 4), turn};
+                                 roundHalfEven(ByteSin(angle + 64) * 4), turn, boxed,
+                                 std::min(a.x1, a.x2) - 4, std::min(a.y1, a.y2) - 4,
+                                 std::max(a.x1, a.x2) + 4, std::max(a.y1, a.y2) + 4};
   }
 }
 
 bool onParticleWall(const ParticleWall& w, int32_t px, int32_t py) {
+  // Most walls are far from a particle: this keeps a burst cheap.
+  if (w.boxed && crossSafe(px) && crossSafe(py) &&
+      (px < w.left || px > w.right || py < w.top || py > w.bottom))
+    return false;
   return InQuad(addWrap(w.x1, w.ox), addWrap(w.y1, w.oy), addWrap(w.x2, w.ox), addWrap(w.y2, w.oy),
                 subWrap(w.x2, w.ox), subWrap(w.y2, w.oy), subWrap(w.x1, w.ox), subWrap(w.y1, w.oy), px, py);
 }

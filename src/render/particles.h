@@ -15,6 +15,11 @@ struct ParticleWall {
   int32_t x1, y1, x2, y2;
   int32_t ox, oy;      // the band's half-width offset, as the wall test forms it
   int32_t turn;        // new angle = (turn - angle) mod 256
+  // The band's box, grown by its 4-pixel half-width, when the wall has length
+  // and lies where no cross product can overflow: a point outside it is off
+  // the band without the full test (the same shortcut the wall test takes).
+  bool boxed;
+  int32_t left, top, right, bottom;
 };
 
 // The enabled plain wall segments (r < 1, x3 = x4 = 0) of kinds that turn

@@ -46,9 +46,6 @@ bool rootAtMost(uint32_t sum, int32_t limit) {
   return sum <= l * l + l;
 }
 
-// Coordinates this close to the origin cannot overflow a cross product.
-bool small(int32_t v) { return v >= -16000 && v <= 16000; }
-
 // The shared case analysis of PointAngle and VectorAngle; q = dy / dx.
 template <typename T>
 int32_t angleOf(T dx, T dy) {
@@ -114,7 +111,8 @@ bool OnWall(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t px, int32_t 
   // the wall's angle need not be worked out. A wall of no length has a flat
   // band that reaches along its line without end, so it takes the long way.
   const bool has_length = x1 != x2 || y1 != y2;
-  if (has_length && small(x1) && small(y1) && small(x2) && small(y2) && small(px) && small(py)) {
+  if (has_length && crossSafe(x1) && crossSafe(y1) && crossSafe(x2) && crossSafe(y2) && crossSafe(px) &&
+      crossSafe(py)) {
     if (px < std::min(x1, x2) - 4 || px > std::max(x1, x2) + 4 || py < std::min(y1, y2) - 4 ||
         py > std::max(y1, y2) + 4) {
       return false;

@@ -52,6 +52,9 @@ int32_t PointAngle(int32_t ax, int32_t ay, int32_t bx, int32_t by);
 // Byte angle (0 … 255) of the vector (vx, vy); the zero vector gives 192.
 int32_t VectorAngle(double vx, double vy);
 
+// Coordinates this close to the origin cannot overflow a cross product.
+inline bool crossSafe(int32_t v) { return v >= -16000 && v <= 16000; }
+
 // Convex quadrilateral test, boundary included, either winding.
 bool InQuad(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
             int32_t x4, int32_t y4, int32_t px, int32_t py);

@@ -123,7 +123,9 @@ TEST(Particles, OnlyPlainEnabledWallsTurn) {
 
 TEST(Particles, CachedWallBandMatchesTheWallTest) {
   // Walls at many angles; every point near them must give the same answer.
-  const int32_t ends[][4] = {{0, 0, 100, 0}, {10, 10, 60, 90}, {80, 5, 3, 70}, {50, 50, 50, 0}, {0, 40, 90, 37}};
+  // Also a wall of no length and walls reaching past where the box shortcut holds.
+  const int32_t ends[][4] = {{0, 0, 100, 0},  {10, 10, 60, 90},    {80, 5, 3, 70},      {50, 50, 50, 0},
+                             {0, 40, 90, 37}, {40, 40, 40, 40},    {-20000, 50, 90, 60}, {30, 20, 60, 16001}};
   for (const auto& e : ends) {
     GameState gs;
     arearec& a = gs.areas[1];
