@@ -287,7 +287,10 @@ bool SdlPlatform::pollEvent(InputEvent& e) {
 
 void SdlPlatform::idlePass() {
   // A plain pass (a pause that counts the clock) gives the processor away
-  // for a moment.
+  // for a moment. What the system sent meanwhile is taken into SDL's queue
+  // (not handled): a click pumped only after the pause, together with the
+  // window's first focus, would be dropped by SDL as the focusing click.
+  SDL_PumpEvents();
   SDL_Delay(1);
   pullSilentAudio();
 }
