@@ -113,7 +113,13 @@ void Mixer::play(int id, bool looped) {
     v->pos = 0;
     v->looped = looped;
     v->playing = v->frames > 0;
+    if (v->playing) ++started_;
   }
+}
+
+uint64_t Mixer::started() const {
+  std::lock_guard lock(mutex_);
+  return started_;
 }
 
 void Mixer::stop(int id) {

@@ -44,6 +44,9 @@ class Mixer : public AudioSource {
   void stop(int id);
   bool isPlaying(int id) const;
   void clear();  // voices only: the volumes stay
+  // How many plays were started since the mixer was made: what sounded can
+  // be told even where the output is silent or plays too fast to catch.
+  uint64_t started() const;
 
   // The volumes change smoothly over kRampMs of output, never in one step,
   // so moving a slider or muting makes no click. Muted is silence for all.
@@ -77,6 +80,7 @@ class Mixer : public AudioSource {
   bool muted_ = false;
   int32_t target_[kVoiceGroups] = {65536, 65536};
   int32_t gain_[kVoiceGroups] = {65536, 65536};  // 16.16, where the ramps are now
+  uint64_t started_ = 0;
 };
 
 bool isPlayableFormat(const VoiceFormat& f);
