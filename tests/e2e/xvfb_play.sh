@@ -2,10 +2,11 @@
 # One real game on a virtual X display, driven with xdotool as a player
 # would: a click ends the intro, the Setup tab and "Sharp Pixels", Start Game,
 # a key the game once dropped ends the title card, a putt with real pointer
-# motion, Escape back to the launch window. Checks the game's own pictures
-# (written on Scroll Lock in test runs) and the stored settings. The launch
-# window's controls are clicked where CONTROLS (a program printing the control
-# table: name, caption, x, y) puts them.
+# motion, F12 for a screenshot, Escape back to the launch window. Checks the
+# game's own pictures (written on Scroll Lock in test runs), the screenshot
+# and the stored settings. The launch window's controls are clicked where
+# CONTROLS (a program printing the control table: name, caption, x, y) puts
+# them.
 #   xvfb_play.sh GAME_DIR WORK_DIR CONTROLS
 # Exit 77 (skipped) only where no X server can start.
 set -u
@@ -34,7 +35,7 @@ trap 'kill $gamepid $xvfb 2>/dev/null' EXIT
 for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 [ -e "/tmp/.X11-unix/X$display" ] || skip "no X server could start: $(cat "$work/xvfb.log")"
 
-export DISPLAY=":$display" SDL_AUDIODRIVER=dummy FG_TEST_SHOTS="$work/shots"
+export DISPLAY=":$display" SDL_AUDIODRIVER=dummy FG_TEST_SHOTS="$work/shots" XDG_PICTURES_DIR="$work/pictures"
 "$game/fairglade" --windowed --settings "$work/settings" >"$work/game.log" 2>&1 &
 gamepid=$!
 win=""
@@ -73,6 +74,8 @@ for i in 1 2 3 4 5 6 7 8 9 10; do xdotool mousemove_relative -- 4 3; sleep 0.03;
 xdotool mouseup 1
 sleep 1.5
 shot                   # 4: after the putt
+xdotool key F12        # the player's own screenshot
+sleep 0.3
 xdotool key Escape
 sleep 1.5
 shot                   # 5: the launch window again
@@ -87,6 +90,7 @@ cmp -s "$work/shots/shot1.png" "$work/shots/shot5.png" ||
 cmp -s "$work/shots/shot1.png" "$work/shots/shot2.png" && fail "Start Game showed no title card"
 cmp -s "$work/shots/shot2.png" "$work/shots/shot3.png" && fail "the key did not end the title card"
 cmp -s "$work/shots/shot3.png" "$work/shots/shot4.png" && fail "the putt changed nothing"
+ls "$work/pictures/Fairglade/"fairglade-*.png >/dev/null 2>&1 || fail "F12 saved no screenshot"
 key="$work/settings/Software/Brackwater/Fairglade Beta 3"
 grep -q "dword:1" "$key/RunOnce/RunOnce" 2>/dev/null || fail "Start Game stored no settings"
 grep -q "dword:1" "$key/SharpPixels/SharpPixels" 2>/dev/null || fail "Sharp Pixels was not stored"
