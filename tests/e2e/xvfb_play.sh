@@ -55,8 +55,30 @@ at() {
 }
 press() { pos=$(at "$@") || fail "no control \"$*\" in the launch window's table"; click $pos; }
 
-click 200 300          # as soon as the window is there: ends the intro after its pause
-sleep 2.5
+# The intro keeps the pointer parked in the window's last pixel once it
+# handles input; the launch window leaves it where it is put.
+parked() {
+  eval "$(xdotool getwindowgeometry --shell "$win" | sed 's/^/win_/')"
+  eval "$(xdotool getmouselocation --shell)"
+  [ "$((X - win_X))" -eq 639 ] && [ "$((Y - win_Y))" -eq 479 ]
+}
+# Moves the pointer into the window until the intro has parked it twice (its
+# start parks it once, its input handling again), or a number of tries.
+parks=0
+for i in $(seq 60); do
+  xdotool mousemove --window "$win" 200 300
+  sleep 0.25
+  parked && parks=$((parks + 1))
+  [ "$parks" -ge 2 ] && break
+done
+[ "$parks" -ge 2 ] || fail "the intro never parked the pointer"
+xdotool click 1        # at the parked pointer: the click lands inside the window and ends the intro
+for i in $(seq 40); do
+  xdotool mousemove --window "$win" 200 300
+  sleep 0.25
+  parked || break
+done
+parked && fail "the click did not end the intro"
 shot                   # 1: the launch window
 press menutab Setup
 press sharppixels
