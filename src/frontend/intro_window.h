@@ -8,7 +8,7 @@
 
 #include "media/application.h"
 #include "media/display_device.h"
-#include "platform/window.h"
+#include "media/window.h"
 
 namespace fg {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "frontend/launchpad_controls.h"
 #include "media/rect.h"
-#include "platform/ui_layer.h"
+#include "media/ui_layer.h"
+#include "state/launchpad_controls.h"
 
 namespace fg {
 

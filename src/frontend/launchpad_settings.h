@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "frontend/launchpad_controls.h"
 #include "frontend/registry_store.h"
 #include "media/mixer.h"
+#include "state/launchpad_controls.h"
 
 namespace fg {
 

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "frontend/launchpad_controls.h"
 #include "frontend/launchpad_files.h"
 #include "frontend/launchpad_layout.h"
 #include "frontend/registry_store.h"
@@ -17,7 +16,8 @@
 #include "media/display_device.h"
 #include "media/sound_device.h"
 #include "media/wave_list.h"
-#include "platform/window.h"
+#include "media/window.h"
+#include "state/launchpad_controls.h"
 
 namespace fg {
 

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

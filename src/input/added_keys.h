@@ -2,7 +2,7 @@
 // Keys the game window answers beyond its original table. Each was free
 // there; like every play key they act only in play: on a title card or the
 // help picture any key first does what it always did.
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The game window's input: asset loading and skins, keyboard commands, mouse
 // aiming and putting. Handlers keep the game's own names.
-#include "platform/window.h"
+#include "media/window.h"
 #include "render/game_context.h"
 
 namespace fg {

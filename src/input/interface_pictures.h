@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "frontend/launchpad_controls.h"
 #include "state/gui_items.h"
+#include "state/launchpad_controls.h"
 
 namespace fg {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
-#include "platform/window.h"
+#include "media/platform.h"
+#include "media/window.h"
 
 namespace fg {
 

@@ -8,8 +8,8 @@
 
 #include "media/canvas.h"
 #include "media/image_list.h"
+#include "media/platform.h"
 #include "media/surface.h"
-#include "platform/platform.h"
 
 namespace fg {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <iterator>
 
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

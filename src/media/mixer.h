@@ -8,7 +8,7 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

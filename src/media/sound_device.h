@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "media/mixer.h"
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

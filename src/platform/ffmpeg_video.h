@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

@@ -5,8 +5,8 @@
 // to ImGui here; the core hit-tests the scripted clicks itself.
 #include <memory>
 
+#include "media/platform.h"
 #include "media/surface.h"
-#include "platform/platform.h"
 
 struct ImGuiContext;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui_layer.h"
+#include "media/ui_layer.h"
 
 namespace fg {
 

@@ -2,7 +2,7 @@
 // The players' platform, made without showing SDL to the caller.
 #include <memory>
 
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

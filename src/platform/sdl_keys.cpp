@@ -1,6 +1,6 @@
 #include "platform/sdl_keys.h"
 
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

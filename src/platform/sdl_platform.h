@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "media/platform.h"
 #include "platform/sdl_handles.h"
 
 namespace fg {

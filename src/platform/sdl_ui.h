@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "media/ui_layer.h"
 #include "platform/imgui_controls.h"
-#include "platform/ui_layer.h"
 
 struct ImGuiContext;
 

@@ -5,15 +5,15 @@
 #include <functional>
 #include <string>
 
-#include "frontend/launchpad_controls.h"
 #include "media/display_device.h"
 #include "media/frame_timer.h"
 #include "media/image_list.h"
+#include "media/platform.h"
 #include "media/wave_list.h"
-#include "platform/platform.h"
 #include "render/render_state.h"
-#include "state/game_state.h"
 #include "sim/sim_host.h"
+#include "state/game_state.h"
+#include "state/launchpad_controls.h"
 
 namespace fg {
 

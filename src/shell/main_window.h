@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 
-#include "frontend/launchpad_controls.h"
 #include "frontend/personal_bests.h"
 #include "media/application.h"
 #include "media/display_device.h"
@@ -13,13 +12,14 @@
 #include "media/image_list.h"
 #include "media/sound_device.h"
 #include "media/wave_list.h"
-#include "platform/window.h"
+#include "media/window.h"
 #include "render/game_context.h"
 #include "shell/game_pause.h"
 #include "shell/round_keeper.h"
 #include "sim/course_guard.h"
-#include "state/game_state.h"
 #include "sim/sim_host.h"
+#include "state/game_state.h"
+#include "state/launchpad_controls.h"
 
 namespace fg {
 

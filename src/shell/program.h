@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 

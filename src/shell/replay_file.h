@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "frontend/launchpad_controls.h"
 #include "frontend/personal_bests.h"
 #include "media/application.h"
 #include "media/frame_timer.h"
-#include "platform/platform.h"
+#include "media/platform.h"
+#include "state/launchpad_controls.h"
 
 namespace fg {
 

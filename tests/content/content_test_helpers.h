@@ -5,11 +5,12 @@
 
 #include "media/image_list.h"
 #include "media/picture.h"
+#include "test_paths.h"
 
 namespace fg::content_test {
 
-inline std::string gameFile(const std::string& name) { return std::string(FG_GAME_DIR) + "/" + name; }
-inline std::string recipeDir() { return std::string(FG_TEST_DATA) + "/../content/ui"; }
+inline std::string gameFile(const std::string& name) { return fg::test::gameDir() + name; }
+inline std::string recipeDir() { return fg::test::testDataDir() + "/../content/ui"; }
 
 inline bool isKey(const Picture& p, int x, int y) {
   const uint8_t* c = &p.rgb[(static_cast<size_t>(y) * p.width + x) * 3];

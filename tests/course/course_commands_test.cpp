@@ -8,6 +8,7 @@
 #include <string>
 
 #include "course_list.h"
+#include "test_paths.h"
 
 namespace {
 

@@ -13,11 +13,12 @@
 #include "media/wave_list.h"
 #include "sim/geometry.h"
 #include "sim/hole_file.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
 
-const std::string kGameDir = std::string(FG_GAME_DIR) + "/";
+const std::string kGameDir = fg::test::gameDir();
 const char* const kHoles[] = {"training1",    "training2",    "course1hole1", "course1hole2",
                               "course1hole3", "course1hole4", "course1hole5", "course1hole6",
                               "course1hole7", "course1hole8", "course1hole9", "course2hole1",

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "test_paths.h"
+
 namespace fg::test {
 
-const std::string& gameDir();      // the built holes, ending in '/'
 std::vector<std::string> allHoles();  // every description, sorted by name
 // The holes of each course in playing order, following the cups from
 // "courseNhole1" to "done"; training holes are not a course.

@@ -3,17 +3,13 @@
 
 #include "course_list.h"
 #include "sim/hole_file.h"
+#include "test_paths.h"
 
 namespace fg::test {
 
-const std::string& gameDir() {
-  static const std::string dir = std::string(FG_GAME_DIR) + "/";
-  return dir;
-}
-
 std::vector<std::string> allHoles() {
   std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(std::string(FG_TEST_DATA) + "/../content/holes"))
+  for (const auto& e : std::filesystem::directory_iterator(fg::test::testDataDir() + "/../content/holes"))
     if (e.path().extension() == ".txt") names.push_back(e.path().stem().string());
   std::sort(names.begin(), names.end());
   return names;

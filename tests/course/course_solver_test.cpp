@@ -9,11 +9,12 @@
 #include "sim/putt_runner.h"
 #include "sim/recording_host.h"
 #include "sim/solver.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
 
-const std::string kGameDir = std::string(FG_GAME_DIR) + "/";
+const std::string kGameDir = fg::test::gameDir();
 
 class HoleSolves : public ::testing::TestWithParam<const char*> {};
 

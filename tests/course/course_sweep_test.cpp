@@ -11,6 +11,7 @@
 #include "sim/putt_runner.h"
 #include "sim/recording_host.h"
 #include "sim/solver.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
@@ -36,7 +37,7 @@ class HoleSweep : public ::testing::TestWithParam<std::string> {
  protected:
   void SetUp() override {
     start_ = settledHoleStart(test::gameDir(), GetParam());
-    src_ = loadHoleSource(std::string(FG_TEST_DATA) + "/../content/holes/" + GetParam() + ".txt");
+    src_ = loadHoleSource(fg::test::testDataDir() + "/../content/holes/" + GetParam() + ".txt");
     host_.setRecording(false);
   }
   bool outside(const GameState& gs) const {

@@ -12,9 +12,9 @@
 #include <unistd.h>
 
 #include "frontend/intro_window.h"
-#include "frontend/personal_bests.h"
 #include "frontend/launchpad_layout.h"
 #include "frontend/launchpad_window.h"
+#include "frontend/personal_bests.h"
 #include "media/application.h"
 #include "platform/headless_platform.h"
 #include "shell/main_window.h"
@@ -22,6 +22,7 @@
 #include "sim/geometry.h"
 #include "sim/hole_flow.h"
 #include "sim/solver.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
@@ -191,11 +192,11 @@ class FullGame : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* f : {"gui.dxg", "menu.dxg", "sound.dxw", "course1hole1.dxg"})
-      if (!fs::exists(fs::path(FG_GAME_DIR) / f)) GTEST_SKIP() << f << " not built";
+      if (!fs::exists(fs::path(fg::test::gameDir()) / f)) GTEST_SKIP() << f << " not built";
     root = fs::temp_directory_path() / ("fg_full_game_" + std::to_string(::getpid()));
     fs::create_directories(root / "settings");
     // Screenshots go beside the game folder, where a person can look at them.
-    shots = fs::path(FG_GAME_DIR).parent_path() / "course_shots";
+    shots = fs::path(fg::test::gameDir()) / ".." / "course_shots";
     if (const char* out = std::getenv("FG_SHOT_DIR")) shots = out;
     fs::create_directories(shots);
   }
@@ -208,7 +209,7 @@ class FullGame : public ::testing::Test {
     player.setStep(10);
     player.setTimeLimit(4000000);
     Application app(player);
-    const std::string dir = std::string(FG_GAME_DIR) + "/";
+    const std::string dir = fg::test::gameDir();
     Tlaunchpad launchpad(app, dir, (root / "settings").string());
     launchpad.controls.skipintro = true;
     TMain game(app, launchpad.controls, dir);
@@ -239,7 +240,7 @@ class FullGame : public ::testing::Test {
     HeadlessPlatform platform;
     Application app(platform);
     LaunchpadControls controls;
-    TMain game(app, controls, std::string(FG_GAME_DIR) + "/");
+    TMain game(app, controls, fg::test::gameDir());
     RoundShots replayShots{(root / "replayed").string(), 40};
     EXPECT_EQ(playRound(game, app, recorded, false, &replayShots), 0) << "frames differed from the recording";
     EXPECT_EQ(game.gs.players[0].total_strokes, recorded.result.strokes);

@@ -7,12 +7,13 @@
 #include "media/image_list.h"
 #include "sim/geometry.h"
 #include "sim/hole_file.h"
+#include "test_paths.h"
 #include "theme.h"
 
 namespace fg {
 namespace {
 
-const std::string kGameDir = std::string(FG_GAME_DIR) + "/";
+const std::string kGameDir = fg::test::gameDir();
 
 // One of the wall's three shades under the grain: the three channels scaled
 // by one common factor.

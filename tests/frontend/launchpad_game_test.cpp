@@ -7,6 +7,7 @@
 
 #include "launchpad_fixture.h"
 #include "shell/main_window.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
@@ -19,7 +20,7 @@ class GameRoundTrip : public test::LaunchpadFixture {
     // The built game content; the interface and the holes come from the build.
     for (const char* f : {"gui.dxg", "menu.dxg", "sound.dxw", "menu.dxw", "brackwater.avi", "intro.avi",
                           "course1hole1.dxg", "course1hole1.dxw", "course1hole1.hole"}) {
-      fs::path from = fs::path(FG_GAME_DIR) / f;
+      fs::path from = fs::path(fg::test::gameDir()) / f;
       if (!fs::exists(from)) GTEST_SKIP() << "game content not built: " << from;
       fs::copy_file(from, game / f, fs::copy_options::overwrite_existing);
     }

@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 
-#include "frontend/launchpad_controls.h"
 #include "input/input_handlers.h"
 #include "media/application.h"
 #include "media/display_device.h"
@@ -21,6 +20,7 @@
 #include "platform/headless_platform.h"
 #include "render/game_context.h"
 #include "sim/sim_host.h"
+#include "state/launchpad_controls.h"
 
 namespace fg::test {
 

@@ -12,6 +12,7 @@
 #include "media/application.h"
 #include "platform/headless_platform.h"
 #include "shell/main_window.h"
+#include "test_paths.h"
 
 namespace fg::test {
 namespace {
@@ -23,7 +24,7 @@ struct ScriptRun {
 };
 
 std::string readScript(const std::string& name) {
-  std::ifstream in(std::string(FG_TEST_DATA) + "/scripts/" + name);
+  std::ifstream in(fg::test::testDataDir() + "/scripts/" + name);
   std::stringstream ss;
   ss << in.rdbuf();
   return ss.str();
@@ -49,7 +50,7 @@ ScriptRun play(const std::string& name, bool training, const std::filesystem::pa
   Application app(platform);
   LaunchpadControls launchpad;
   ScriptRun run;
-  TMain game(app, launchpad, std::string(FG_GAME_DIR) + "/");
+  TMain game(app, launchpad, fg::test::gameDir());
   game.training_mode = training;
   platform.onPresent = [&] { run.phases.insert(game.gs.putt_phase); };
   game.ShowModal();
@@ -61,8 +62,8 @@ ScriptRun play(const std::string& name, bool training, const std::filesystem::pa
 class ScriptedPlayTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::exists(std::string(FG_GAME_DIR) + "/course1hole1.dxg") ||
-        !std::filesystem::exists(std::string(FG_GAME_DIR) + "/gui.dxg"))
+    if (!std::filesystem::exists(fg::test::gameDir() + "course1hole1.dxg") ||
+        !std::filesystem::exists(fg::test::gameDir() + "gui.dxg"))
       GTEST_SKIP() << "game content not built";
     shots = std::filesystem::temp_directory_path() / ("fg_input_shots_" + std::to_string(::getpid()));
     std::filesystem::create_directories(shots);

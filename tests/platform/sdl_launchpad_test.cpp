@@ -7,6 +7,7 @@
 #include "frontend/registry_store.h"
 #include "media/application.h"
 #include "sdl_fixture.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
@@ -18,7 +19,7 @@ class SdlLaunchpad : public test::SdlFixture {
   void SetUp() override {
     SdlFixture::SetUp();
     if (IsSkipped()) return;
-    if (!fs::exists(fs::path(FG_GAME_DIR) / "menu.dxw")) GTEST_SKIP() << "the game's content is not built";
+    if (!fs::exists(fs::path(fg::test::gameDir()) / "menu.dxw")) GTEST_SKIP() << "the game's content is not built";
     settings = fs::path(::testing::TempDir()) /
                ("fg_sdl_launchpad_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(settings);
@@ -30,7 +31,7 @@ class SdlLaunchpad : public test::SdlFixture {
     s.writeInteger("screen640", 1);
     s.writeInteger("FrameSkip", 75);
     app = std::make_unique<Application>(*platform);
-    pad = std::make_unique<Tlaunchpad>(*app, std::string(FG_GAME_DIR) + "/", settings.string());
+    pad = std::make_unique<Tlaunchpad>(*app, fg::test::gameDir(), settings.string());
     app->setTarget(pad.get());
     pad->show();
     frames(3);

@@ -6,12 +6,13 @@
 #include "platform/headless_platform.h"
 #include "platform/png_file.h"
 #include "render_test_helpers.h"
+#include "test_paths.h"
 
 namespace fg::test {
 
 namespace {
 
-std::string goldenPath(const std::string& name) { return std::string(FG_TEST_DATA) + "/golden/" + name + ".png"; }
+std::string goldenPath(const std::string& name) { return fg::test::testDataDir() + "/golden/" + name + ".png"; }
 
 bool writePng(const Surface& s, const std::string& path) {
   try {

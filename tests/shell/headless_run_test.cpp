@@ -12,6 +12,7 @@
 #include <string>
 
 #include "frontend/launchpad_layout.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
@@ -28,7 +29,7 @@ std::string readAll(const fs::path& p) {
 class HeadlessRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    game = fs::path(FG_GAME_DIR);
+    game = fs::path(fg::test::gameDir());
     if (!fs::exists(game / "fairglade") || !fs::exists(game / "gui.dxg") || !fs::exists(game / "course1hole1.dxg"))
       GTEST_SKIP() << "the game and its content are not built";
     // Each test its own folder: ctest runs them side by side.
@@ -85,7 +86,7 @@ class CommandLine : public testing::TestWithParam<BadCommandLine> {};
 // word where a number belongs ended the program with an uncaught exception
 // and "--step -1" became a step of 49 days.
 TEST_P(CommandLine, RefusesWithUsageAndStatus2) {
-  const fs::path game(FG_GAME_DIR);
+  const fs::path game(fg::test::gameDir());
   if (!fs::exists(game / "fairglade")) GTEST_SKIP() << "the game is not built";
   const fs::path log = fs::path(::testing::TempDir()) / (std::string("fg_command_line_") + GetParam().name);
   const std::string cmd = (game / "fairglade").string() + " --headless --time-limit 10 " + GetParam().args +
@@ -112,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Options, CommandLine,
 // own with relative folders for shots and settings: every picture it takes is
 // the one it names.
 TEST_F(HeadlessRunTest, TheTourEndsBackOnTheLaunchWindow) {
-  fs::path tour = fs::path(FG_TEST_DATA) / "scripts/tour.script";
+  fs::path tour = fs::path(fg::test::testDataDir()) / "scripts/tour.script";
   std::string cmd = "cd " + work.string() + " && " + (game / "fairglade").string() + " --headless --script " +
                     tour.string() + " --shots shots --settings settings > tour.log 2>&1";
   ASSERT_EQ(std::system(cmd.c_str()), 0) << readAll(work / "tour.log");

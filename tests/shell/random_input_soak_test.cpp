@@ -16,6 +16,7 @@
 #include "platform/headless_platform.h"
 #include "shell/paths.h"
 #include "shell/program.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
@@ -94,7 +95,7 @@ std::string randomScript(uint32_t seed, uint32_t untilMs) {
 }
 
 TEST(RandomInputSoak, NoCrashNoStallFlatMemory) {
-  const fs::path game(FG_GAME_DIR);
+  const fs::path game(fg::test::gameDir());
   if (!fs::exists(game / "gui.dxg") || !fs::exists(game / "course1hole1.dxg") || !fs::exists(game / "intro.avi"))
     GTEST_SKIP() << "the game content is not built";
   constexpr uint32_t kRunMs = 180000;

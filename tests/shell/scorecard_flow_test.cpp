@@ -12,6 +12,7 @@
 #include "platform/headless_platform.h"
 #include "shell/game_folder_helpers.h"
 #include "shell/main_window.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
@@ -108,7 +109,7 @@ class KeyWitness : public HeadlessPlatform {
 // With the game's own pictures: the card under the second title card (none
 // under the first), and the word over a paused frame.
 TEST(GamePictures, CardUnderTheTitleAndPausedOverThePlay) {
-  const std::string dir = std::string(FG_GAME_DIR) + "/";
+  const std::string dir = fg::test::gameDir();
   if (!std::filesystem::exists(dir + "course1hole2.dxg")) GTEST_SKIP() << "content not built";
   KeyWitness platform;
   Application app(platform);

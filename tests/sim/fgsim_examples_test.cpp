@@ -8,10 +8,12 @@
 #include <filesystem>
 #include <string>
 
+#include "test_paths.h"
+
 namespace {
 
 std::string runFgsim(const std::string& scenario, int* status) {
-  std::string cmd = std::string("\"") + FG_GAME_DIR + "/fgsim\" run \"" + scenario + "\" 2>&1";
+  std::string cmd = std::string("\"") + fg::test::gameDir() + "fgsim\" run \"" + scenario + "\" 2>&1";
   std::string out;
   FILE* pipe = popen(cmd.c_str(), "r");
   if (pipe == nullptr) return out;
@@ -25,9 +27,9 @@ std::string runFgsim(const std::string& scenario, int* status) {
 class FgsimExamples : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::exists(std::string(FG_GAME_DIR) + "/fgsim")) GTEST_SKIP() << "fgsim not built";
+    if (!std::filesystem::exists(fg::test::gameDir() + "fgsim")) GTEST_SKIP() << "fgsim not built";
   }
-  std::string example(const char* name) { return std::string(FG_TEST_DATA) + "/../tools/fgsim/examples/" + name; }
+  std::string example(const char* name) { return fg::test::testDataDir() + "/../tools/fgsim/examples/" + name; }
 };
 
 TEST_F(FgsimExamples, PondPuttSinksAndDropsBack) {

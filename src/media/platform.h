@@ -9,7 +9,7 @@
 #include <string>
 
 #include "media/surface.h"
-#include "platform/ui_layer.h"
+#include "media/ui_layer.h"
 
 namespace fg {
 

@@ -3,7 +3,7 @@
 // after the events they receive. The loop calls them on the one logic thread.
 #include <string>
 
-#include "platform/platform.h"
+#include "media/platform.h"
 
 namespace fg {
 
