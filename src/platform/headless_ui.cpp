@@ -1,11 +1,12 @@
 #include "platform/headless_ui.h"
 
+#include <SDL.h>
 #include <imgui.h>
+#include <imgui_impl_sdlrenderer.h>
 
 #include <cfloat>
 
 #include "platform/imgui_controls.h"
-#include "platform/imgui_soft_render.h"
 
 namespace fg {
 
@@ -32,7 +33,28 @@ class ContextSwitch {
 HeadlessUi::HeadlessUi() : controls_(std::make_unique<ImGuiControls>()) {}
 
 HeadlessUi::~HeadlessUi() {
-  if (context_) ImGui::DestroyContext(context_);
+  if (!context_) return;
+  {
+    ContextSwitch use(context_);
+    if (renderer_) ImGui_ImplSDLRenderer_Shutdown();
+  }
+  renderer_.reset();
+  ImGui::DestroyContext(context_);
+}
+
+// SDL's software renderer drawing straight into a surface of the back
+// buffer's size and format; no display or video driver is needed.
+bool HeadlessUi::makeTarget(int width, int height, PixelFormat format) {
+  if (target_ && target_->w == width && target_->h == height && format == targetFormat_) return true;
+  if (renderer_) ImGui_ImplSDLRenderer_Shutdown();
+  renderer_.reset();
+  Uint32 sdlFormat = format == PixelFormat::Rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB555;
+  target_.reset(SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, sdlFormat));
+  if (!target_) return false;
+  renderer_.reset(SDL_CreateSoftwareRenderer(target_.get()));
+  if (!renderer_) return false;
+  targetFormat_ = format;
+  return ImGui_ImplSDLRenderer_Init(renderer_.get());
 }
 
 void HeadlessUi::makeContext() {
@@ -44,9 +66,6 @@ void HeadlessUi::makeContext() {
   applyControlStyle();
   // The picture is the back buffer itself, never scaled: font at scale 1.
   loadControlFont(controlFontScale(1.0f));
-  unsigned char* pixels = nullptr;
-  io.Fonts->GetTexDataAsRGBA32(&pixels, &atlasW_, &atlasH_);
-  atlas_ = pixels;
 }
 
 bool HeadlessUi::compose(const UiLayer& layer, const Surface& back, Surface& out) {
@@ -54,21 +73,24 @@ bool HeadlessUi::compose(const UiLayer& layer, const Surface& back, Surface& out
   if (scene.controls.empty() || back.empty()) return false;
   if (!context_) makeContext();
   ContextSwitch use(context_);
+  if (!makeTarget(back.width, back.height, back.format)) return false;
   ImGuiIO& io = ImGui::GetIO();
   io.DisplaySize = ImVec2(static_cast<float>(back.width), static_cast<float>(back.height));
   io.DisplayFramebufferScale = ImVec2(1, 1);
   io.DeltaTime = kFrameSeconds;
   io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
+  ImGui_ImplSDLRenderer_NewFrame();
   ImGui::NewFrame();
   std::vector<UiInput> none;  // no pointer here: scripted clicks go to the window itself
   controls_->build(scene, back.width, back.height, none);
   ImGui::Render();
+  const Uint32 format = target_->format->format;
+  const int pitch = back.width * 2;
+  SDL_ConvertPixels(back.width, back.height, format, back.pixels.data(), pitch, format, target_->pixels, target_->pitch);
+  ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+  SDL_RenderFlush(renderer_.get());
   out = back;
-  SoftTexture atlas;
-  atlas.width = atlasW_;
-  atlas.height = atlasH_;
-  atlas.rgba = reinterpret_cast<const uint32_t*>(atlas_);
-  renderImGuiDrawData(*ImGui::GetDrawData(), atlas, out);
+  SDL_ConvertPixels(back.width, back.height, format, target_->pixels, target_->pitch, format, out.pixels.data(), pitch);
   return true;
 }
 

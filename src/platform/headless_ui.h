@@ -1,12 +1,13 @@
 #pragma once
 // The launch window's controls for the headless platform: built with their
-// own ImGui context and drawn by the software rasteriser over a copy of the
+// own ImGui context and drawn by SDL's software renderer over a copy of the
 // back buffer, so screenshots show what the SDL window shows. No input goes
 // to ImGui here; the core hit-tests the scripted clicks itself.
 #include <memory>
 
 #include "media/platform.h"
 #include "media/surface.h"
+#include "platform/sdl_handles.h"
 
 struct ImGuiContext;
 
@@ -27,11 +28,13 @@ class HeadlessUi {
 
  private:
   void makeContext();
+  bool makeTarget(int width, int height, PixelFormat format);
 
   std::unique_ptr<ImGuiControls> controls_;
   ImGuiContext* context_ = nullptr;
-  const unsigned char* atlas_ = nullptr;  // RGBA, owned by the context's atlas
-  int atlasW_ = 0, atlasH_ = 0;
+  SdlSurface target_;
+  SdlRenderer renderer_;  // SDL's software renderer on target_
+  PixelFormat targetFormat_ = PixelFormat::Rgb565;
 };
 
 }  // namespace fg
