@@ -3,7 +3,7 @@
 # bitmaps, hole files, the INI text layer, stored settings values, input
 # scripts, fgsim scenarios, RIFF waves and fgpack manifests.
 #
-#   scripts/fuzz.sh [SECONDS]            SECONDS (default 60) shared among all fuzzers
+#   scripts/fuzz.sh [SECONDS]            SECONDS (default 60) shared among all fuzzers, one a core at a time
 #   scripts/fuzz.sh --each SECONDS [NAME...]   SECONDS for each named fuzzer (default: all)
 #
 # Corpora grow in build-fuzz/corpus/NAME and are kept between runs; a
