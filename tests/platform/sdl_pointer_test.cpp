@@ -9,6 +9,7 @@
 #include "frontend/registry_store.h"
 #include "sdl_fixture.h"
 #include "shell/main_window.h"
+#include "test_paths.h"
 
 namespace fg {
 namespace {
@@ -20,7 +21,7 @@ class SdlPointer : public test::SdlFixture {
   void SetUp() override {
     SdlFixture::SetUp();
     if (IsSkipped()) return;
-    if (!fs::exists(fs::path(FG_GAME_DIR) / "brackwater.avi")) GTEST_SKIP() << "the game's content is not built";
+    if (!fs::exists(fs::path(fg::test::gameDir()) / "brackwater.avi")) GTEST_SKIP() << "the game's content is not built";
     settings = fs::path(::testing::TempDir()) / "fg_sdl_pointer";
     fs::remove_all(settings);
     RegistryStore s(settings.string());
@@ -38,7 +39,7 @@ const char* owner(bool intro, bool game, bool launch) {
 }
 
 TEST_F(SdlPointer, ShownOverTheLaunchWindowOnly) {
-  const std::string dir = std::string(FG_GAME_DIR) + "/";
+  const std::string dir = fg::test::gameDir();
   SDL_ShowCursor(SDL_ENABLE);
   Application app(*platform);
   Tlaunchpad pad(app, dir, settings.string());
