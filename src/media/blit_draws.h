@@ -38,6 +38,16 @@ void runRows(uint16_t* d, size_t dPitch, const BlitSource& src, int u, int w, in
     const uint16_t* p = pixels + sy * sPitch;
     const OpaqueRun* run = runs + first[sy * columns];
     const OpaqueRun* const last = runs + first[sy * columns + 1];
+    // Ask for the start of the next row while this one is drawn: the
+    // processor's own prefetch only picks a row up after its first misses.
+    if (r + 1 < h) {
+      const size_t ny = static_cast<size_t>(rowAt(r + 1));
+      const uint32_t nb = runs[first[ny * columns]].begin;
+      __builtin_prefetch(pixels + ny * sPitch + nb);
+      __builtin_prefetch(pixels + ny * sPitch + nb + 32);
+      __builtin_prefetch(d + dPitch + (static_cast<int>(nb) - u), 1);
+      __builtin_prefetch(d + dPitch + (static_cast<int>(nb) - u) + 32, 1);
+    }
     for (; run != last; ++run) {
       const int b = std::max<int>(run->begin, u), e = std::min<int>(run->end, end);
       if (b < e) spanRow<V, Op, SF, DF>(d + (b - u), p + b, e - b, a);
