@@ -99,8 +99,11 @@ void moveParticle(Particle& p, int32_t frameSkip, const ParticleWalls& walls) {
   if ((p.z == 0 && std::fabs(p.vspeed) < 0.5) || p.bounces <= 0) kill(p);
   // Every wall is tried, so two walls may both turn the particle this frame.
   const int32_t px = roundHalfEven(p.x), py = roundHalfEven(p.y);
-  for (const ParticleWall& w : walls)
+  const bool safe = crossSafe(px) && crossSafe(py);
+  for (const ParticleWall& w : walls) {
+    if (safe && w.boxed && (px < w.left || px > w.right || py < w.top || py > w.bottom)) continue;
     if (onParticleWall(w, px, py)) p.angle = AngleByte(subWrap(w.turn, p.angle));
+  }
 }
 
 void drawParticles(GameState& gs, Canvas& canvas) {
