@@ -40,13 +40,15 @@ void runRows(uint16_t* d, size_t dPitch, const BlitSource& src, int u, int w, in
     const OpaqueRun* const last = runs + first[sy * columns + 1];
     // Ask for the start of the next row while this one is drawn: the
     // processor's own prefetch only picks a row up after its first misses.
-    if (r + 1 < h) {
-      const size_t ny = static_cast<size_t>(rowAt(r + 1));
-      const uint32_t nb = runs[first[ny * columns]].begin;
+    // A row without runs has no start to ask for (and a picture keyed all
+    // over has no runs at all).
+    const size_t ny = r + 1 < h ? static_cast<size_t>(rowAt(r + 1)) : sy;
+    if (r + 1 < h && first[ny * columns] != first[ny * columns + 1]) {
+      const int nb = std::max<int>(runs[first[ny * columns]].begin, u);
       __builtin_prefetch(pixels + ny * sPitch + nb);
       __builtin_prefetch(pixels + ny * sPitch + nb + 32);
-      __builtin_prefetch(d + dPitch + (static_cast<int>(nb) - u), 1);
-      __builtin_prefetch(d + dPitch + (static_cast<int>(nb) - u) + 32, 1);
+      __builtin_prefetch(d + dPitch + (nb - u), 1);
+      __builtin_prefetch(d + dPitch + (nb - u) + 32, 1);
     }
     for (; run != last; ++run) {
       const int b = std::max<int>(run->begin, u), e = std::min<int>(run->end, end);

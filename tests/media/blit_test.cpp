@@ -289,6 +289,25 @@ TEST_P(FastPaths, MatchTheFormulas) {
   });
 }
 
+// A picture keyed all over still gets a (run-less) table; every draw through
+// it leaves the surface alone.
+TEST(FastPaths, PictureKeyedAllOverDrawsNothing) {
+  const uint16_t key = 0x2C65;
+  Surface src(40, 6, k565);
+  std::fill(src.pixels.begin(), src.pixels.end(), key);
+  const std::optional<OpaqueRuns> runs = OpaqueRuns::build(src, key, 1, 40, 40, 1);
+  ASSERT_TRUE(runs);
+  const BlitSource source{&src, {0, 0, 40, 6}, true, key, &*runs, 0};
+  const Surface base = randomSurface(50, 20, k565, 63);
+  onEveryPath([&] {
+    Surface got = base;
+    blitCopy(got, source, 3, 4);
+    blitBlend(got, source, {3, 4, 43, 10}, BlendOp::Subtractive, 128);
+    blitBlend(got, source, {0, 0, 40, 12}, BlendOp::Additive, 255);
+    ASSERT_EQ(got.pixels, base.pixels);
+  });
+}
+
 std::vector<FastCase> fastCases() {
   const std::pair<const char*, Rect> dests[] = {
       {"inside", {12, 5, 57, 14}},     {"left", {-17, 3, 28, 12}},    {"top", {4, -5, 49, 4}},
