@@ -17,6 +17,7 @@
 #include "media/error.h"
 #include "platform/headless_platform.h"
 #include "media/key_names.h"
+#include "media/script_lines.h"
 
 namespace fg {
 
@@ -51,16 +52,8 @@ void addMouse(std::vector<ScriptStep>& out, ScriptStep base, EventType t, int x,
 
 std::vector<ScriptStep> parseInputScript(const std::string& text) {
   std::vector<ScriptStep> out;
-  std::istringstream lines(text);
-  std::string raw;
-  int lineNo = 0;
-  while (std::getline(lines, raw)) {
-    ++lineNo;
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    std::istringstream in(raw);
-    std::string word;
-    if (!(in >> word) || word[0] == '#') continue;
-    if (word == "step") continue;  // read by the caller: scriptStepMs()
+  forEachScriptLine(text, [&](int lineNo, const std::string& word, std::istringstream& in) {
+    if (word == "step") return;  // read by the caller: scriptStepMs()
     if (word != "at") bad(lineNo, "expected 'at'");
     ScriptStep step;
     std::string when;
@@ -120,7 +113,7 @@ std::vector<ScriptStep> parseInputScript(const std::string& text) {
     } else {
       bad(lineNo, "unknown action " + what);
     }
-  }
+  });
   return out;
 }
 

@@ -5,6 +5,7 @@
 
 #include "media/error.h"
 #include "media/key_names.h"
+#include "media/script_lines.h"
 
 namespace fg {
 
@@ -180,20 +181,12 @@ Replay parseReplay(const std::string& text) {
   if (text.size() > kMaxReplayBytes) throw GameError("Replay file too large");
   Replay r;
   r.settings.ball_texture = Picture{};
-  std::istringstream lines(text);
-  std::string raw;
-  int lineNo = 0;
   bool magic = false;
-  while (std::getline(lines, raw)) {
-    ++lineNo;
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    std::istringstream in(raw);
-    std::string word;
-    if (!(in >> word) || word[0] == '#') continue;
+  forEachScriptLine(text, [&](int lineNo, const std::string& word, std::istringstream& in) {
     if (!magic) {
       if (word != kMagic) bad(lineNo, "not a replay");
       magic = true;
-      continue;
+      return;
     }
     if (word == "at") {
       r.entries.push_back(readAt(in, lineNo));
@@ -225,7 +218,7 @@ Replay parseReplay(const std::string& text) {
     } else {
       readSetting(word, in, r, lineNo);
     }
-  }
+  });
   if (!magic) throw GameError("Replay line 1: not a replay");
   return r;
 }
