@@ -6,6 +6,7 @@
 #include "frontend/launchpad_window.h"
 #include "frontend/registry_store.h"
 #include "media/application.h"
+#include "platform/png_file.h"
 #include "sdl_fixture.h"
 #include "test_paths.h"
 
@@ -131,6 +132,33 @@ TEST_F(SdlLaunchpad, NameFieldTakesEveryTapAndNordicCapitals) {
   SDL_strlcpy(text.text.text, "\xC3\x85sa", sizeof text.text.text);
   push(text);
   EXPECT_TRUE(until([&] { return pad->controls.name == "Player\xC5sa"; })) << pad->controls.name;
+}
+
+// A press on a volume slider's left end turns that volume down; the others
+// stay where they were.
+TEST_F(SdlLaunchpad, SliderTakesAPressAsItsValue) {
+  clickControl(ControlId::tab_setup);
+  ASSERT_TRUE(until([&] { return pad->controls.setup_visible; }));
+  clickControl(ControlId::music_volume);
+  EXPECT_TRUE(until([&] { return pad->controls.music_volume < 30; })) << pad->controls.music_volume;
+  EXPECT_EQ(pad->controls.effects_volume, 100);
+}
+
+// F12 on the launch window writes the picture on screen, named by date and
+// time, into the pictures folder.
+TEST_F(SdlLaunchpad, F12WritesThePictureOnScreen) {
+  const fs::path folder = settings / "pictures" / "Fairglade";
+  setenv("XDG_PICTURES_DIR", (settings / "pictures").c_str(), 1);
+  pushKey(SDL_KEYDOWN, SDL_SCANCODE_F12);
+  pushKey(SDL_KEYUP, SDL_SCANCODE_F12);
+  bool written = until([&] { return fs::is_directory(folder) && !fs::is_empty(folder); });
+  unsetenv("XDG_PICTURES_DIR");
+  ASSERT_TRUE(written);
+  const fs::path shot = fs::directory_iterator(folder)->path();
+  EXPECT_EQ(shot.filename().string().rfind("fairglade-", 0), 0u) << shot;
+  Picture p = readPngFile(shot.string());
+  EXPECT_EQ(p.width, 640);
+  EXPECT_EQ(p.height, 480);
 }
 
 }  // namespace
