@@ -78,8 +78,8 @@ void unscaledDraw(Surface& dst, const BlitSource& src, const Rect& s, int32_t x,
     }
   }
   if constexpr (!Keyed && SF == DF && std::is_same_v<Op, blend::Copy>) {
-    if (w >= rows::kMemcpyRun) {
-      for (int r = 0; r < h; ++r, d += dPitch, p += sPitch) std::memcpy(d, p, static_cast<size_t>(w) * 2);
+    if (w >= (rows::CopiesAligned<V> ? rows::kAlignedCopyRun : rows::kMemcpyRun)) {
+      for (int r = 0; r < h; ++r, d += dPitch, p += sPitch) rows::copyLongRow<V>(d, p, w);
       return;
     }
   }

@@ -163,16 +163,31 @@ inline void blendRect(uint16_t* d, size_t dPitch, int w, int h, SrcRow srcRow, u
   }
 }
 
-// Plain copies this long and longer go to memcpy; shorter ones cost less inline.
+template <typename V>
+concept CopiesAligned = requires(uint16_t* d, const uint16_t* s, size_t n) { V::copy(d, s, n); };
+
+// Plain copies this long and longer go to memcpy, or to the lanes' own
+// aligned copy from kAlignedCopyRun on; shorter ones cost less inline.
 constexpr int kMemcpyRun = 256;
+constexpr int kAlignedCopyRun = 32;
+
+// The plain copy of a long row: true when it was done.
+template <typename V>
+inline bool copyLongRow(uint16_t* d, const uint16_t* s, int n) {
+  if constexpr (CopiesAligned<V>) {
+    if (n < kAlignedCopyRun) return false;
+    V::copy(d, s, static_cast<size_t>(n));
+  } else {
+    if (n < kMemcpyRun) return false;
+    std::memcpy(d, s, static_cast<size_t>(n) * 2);
+  }
+  return true;
+}
 
 template <typename V, typename Op, bool Keyed, PixelFormat SF, PixelFormat DF>
 inline void blendRow(uint16_t* d, const uint16_t* s, int n, uint16_t key, int a) {
   if constexpr (std::is_same_v<Op, blend::Copy> && SF == DF && !Keyed) {
-    if (n >= kMemcpyRun) {
-      std::memcpy(d, s, static_cast<size_t>(n) * 2);
-      return;
-    }
+    if (copyLongRow<V>(d, s, n)) return;
   }
   vectorRow<V, Op, Keyed, SF, DF>(d, s, n, key, a);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "case_name.h"
@@ -325,6 +326,38 @@ INSTANTIATE_TEST_SUITE_P(Cases, FastPaths, testing::ValuesIn(fastCases()), [](co
   return std::string(c.runs ? "runs_" : "select_") + (c.sf == k565 ? "565" : "555") + "to" +
          (c.df == k565 ? "565_" : "555_") + c.label;
 });
+
+// Long rows and runs are copied with aligned stores and unaligned ends: every
+// offset of the destination within a vector, runs just past the vector
+// width, and the same rows unkeyed (whole-row copies).
+TEST(FastPaths, LongCopiesAtEveryOffset) {
+  const uint16_t key = 0x2C65;
+  for (PixelFormat f : {k565, k555}) {
+    Surface src = randomSurface(301, 4, f, 64);
+    const std::pair<int, int> gaps[] = {{33, 34}, {66, 67}, {99, 100}, {163, 165}, {229, 230}};
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 301; ++x) {
+        const bool keyed = y != 3 && std::any_of(std::begin(gaps), std::end(gaps), [&](auto g) {
+          return x >= g.first + y && x < g.second + y;
+        });
+        uint16_t& p = src.row(y)[x];
+        p = keyed ? key : (p == key ? p ^ 1 : p);
+      }
+    const std::optional<OpaqueRuns> runs = OpaqueRuns::build(src, key, 1, 301, 301, 1);
+    ASSERT_TRUE(runs);
+    const Surface base = randomSurface(340, 6, f, 65);
+    onEveryPath([&] {
+      for (bool keyed : {true, false})
+        for (int x = -3; x <= 17; ++x) {
+          const BlitSource source{&src, {0, 0, 301, 4}, keyed, key, keyed ? &*runs : nullptr, 0};
+          Surface got = base, want = base;
+          blitCopy(got, source, x, 1);
+          referenceDraw(want, src, source.rect, {x, 1, x + 301, 5}, BlendOp::Copy, 255, keyed, key);
+          ASSERT_EQ(got.pixels, want.pixels) << "at " << x << (keyed ? " keyed" : "");
+        }
+    });
+  }
+}
 
 TEST(FastPaths, PictureItemsChooseRunsByLength) {
   // A wide picture with long opaque runs gets a table; noise does not.
