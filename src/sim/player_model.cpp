@@ -31,10 +31,10 @@ class ErrorSource {
 };
 
 RoundResult playRound(const std::string& folder, const std::string& name, const PlayerOptions& opt,
-                      ShotPlanner& planner, uint32_t seed) {
+                      ShotPlanner& planner, int round, uint32_t seed) {
   GameState gs = settledHoleStart(folder, name, 1, seed);
   ErrorSource err(seed * 0x2545f4914f6cdd1dULL + static_cast<uint64_t>(opt.skill));
-  const SkillNoise noise = skillNoise(opt.skill);
+  const HandNoise hand = skillNoise(opt.skill);
   RecordingHost host;
   host.setRecording(false);
   RoundResult r;
@@ -45,12 +45,12 @@ RoundResult playRound(const std::string& folder, const std::string& name, const 
     last_x = gs.ball_x;
     last_y = gs.ball_y;
     const PullShot aim = planner.choose(gs, again);
-    const int32_t angle = AngleByte(aim.angle + static_cast<int32_t>(std::lround(err.normal() * noise.angle_sigma)));
-    // The drag is whole pixels long: 40 to a unit of speed, at most 160.
-    const double pulled = aim.speed * (1 + err.normal() * noise.speed_share);
-    const double speed = std::clamp(std::round(pulled * 40) / 40, 1 / 40.0, 4.0);
-    const PuttEnd end = runPutt(gs, host, angle, speed, opt.plan.limits).end;
+    const double za = err.normal(), zs = err.normal();
+    const PullShot shot = playedShot(aim, za, zs, hand);
+    const double from_x = gs.ball_x, from_y = gs.ball_y;
+    const PuttEnd end = runPutt(gs, host, shot.angle, shot.speed, opt.plan.limits).end;
     r.strokes = gs.players[0].strokes;
+    if (opt.on_shot) opt.on_shot({round, r.strokes, from_x, from_y, aim, shot, end, gs.ball_x, gs.ball_y});
     if (end == PuttEnd::Holed) {
       r.holed = true;
       return r;
@@ -63,13 +63,13 @@ RoundResult playRound(const std::string& folder, const std::string& name, const 
 
 }  // namespace
 
-SkillNoise skillNoise(Skill skill) {
+HandNoise skillNoise(Skill skill) {
   switch (skill) {
-    case Skill::Casual: return {3.0, 0.12, 4};
-    case Skill::Good: return {1.5, 0.06, 2};
-    case Skill::Expert: return {0.5, 0.02, 1};
+    case Skill::Casual: return {3.0, 0.12};
+    case Skill::Good: return {1.5, 0.06};
+    case Skill::Expert: return {0.5, 0.02};
   }
-  return {0, 0, 1};
+  return {};
 }
 
 const char* skillName(Skill skill) {
@@ -102,11 +102,11 @@ HoleReport playHole(const std::string& folder, const std::string& name, const Pl
   rep.hole = name;
   const GameState first = settledHoleStart(folder, name, 1, opt.seed);
   rep.par = first.course_par;
-  ShotPlanner planner(first, opt.plan, skillNoise(opt.skill).min_safety);
+  ShotPlanner planner(first, opt.plan, skillNoise(opt.skill));
   int lost = 0;
   double sum = 0, sum2 = 0;
   for (int r = 0; r < opt.rounds; ++r) {
-    RoundResult res = playRound(folder, name, opt, planner, opt.seed * 7919u + static_cast<uint32_t>(r) * 104729u);
+    RoundResult res = playRound(folder, name, opt, planner, r, opt.seed * 7919u + static_cast<uint32_t>(r) * 104729u);
     rep.rounds.push_back(res);
     sum += res.strokes;
     sum2 += static_cast<double>(res.strokes) * res.strokes;

@@ -5,6 +5,7 @@
 // ball drops or ten strokes are spent. Many rounds give the strokes a hole
 // really costs, which sets the pars and the order of the holes.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,15 +15,21 @@ namespace fg {
 
 enum class Skill { Casual, Good, Expert };
 
-struct SkillNoise {
-  double angle_sigma;  // byte-angle units
-  double speed_share;  // of the intended speed
-  int min_safety;      // holing neighbours he wants before going for the cup (ShotPlanner)
-};
-SkillNoise skillNoise(Skill skill);
+HandNoise skillNoise(Skill skill);
 const char* skillName(Skill skill);
 // "casual", "good" or "expert"; false for anything else.
 bool skillFromName(const std::string& name, Skill& skill);
+
+// One shot as a player made it, for course authors looking for where a
+// hole punishes a shaky hand.
+struct ShotRecord {
+  int round = 0;
+  int32_t strokes = 0;        // counted after the shot
+  double from_x = 0, from_y = 0;
+  PullShot aimed, played;
+  PuttEnd end = PuttEnd::Rest;
+  double to_x = 0, to_y = 0;  // where it rested
+};
 
 struct PlayerOptions {
   Skill skill = Skill::Good;
@@ -32,6 +39,7 @@ struct PlayerOptions {
   // Coarser than the solver's own search: a player's plan need not be the
   // very best, and a whole course of rounds must stay quick.
   SolverOptions plan = coarsePlan();
+  std::function<void(const ShotRecord&)> on_shot;  // told of every shot when set
   static SolverOptions coarsePlan();
 };
 

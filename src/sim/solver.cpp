@@ -282,23 +282,37 @@ Solution solveFrom(const GameState& start, const SolverOptions& opt) {
   return sol;
 }
 
+PullShot playedShot(const PullShot& aim, double za, double zs, const HandNoise& hand) {
+  PullShot s;
+  s.angle = AngleByte(aim.angle + static_cast<int32_t>(std::lround(za * hand.angle_sigma)));
+  // The drag is whole pixels long: 40 to a unit of speed, at most 160.
+  s.speed = std::clamp(std::round(aim.speed * (1 + zs * hand.speed_share) * 40) / 40, 1 / 40.0, 4.0);
+  return s;
+}
+
 struct ShotPlanner::Impl {
   // A shot tried from the spot being planned, and what it came to.
   struct Tried {
     PullShot shot;
     bool holed = false;
     double rank = kFar;  // of the rest it leaves; kFar when it never rests
+    int safety = 0;      // holing shots round a holing one in its fine grid
   };
-  static constexpr int kFine = 3;       // finer angles each side of a candidate, 2 apart
+  static constexpr int kFine = 3;        // finer angles each side of a candidate, 2 apart
   static constexpr int kCandidates = 4;  // coarse shots looked at more closely
+  static constexpr int kHoling = 4;      // holing shots weighed against the player's errors
+  static constexpr int kLayUps = 8;      // and shots that leave the ball short
+  // The player's errors each shot is weighed over, in standard deviations:
+  // the middles of five equally likely slices of a normal spread.
+  static constexpr double kSpread[5] = {-1.28, -0.52, 0.0, 0.52, 1.28};
 
   SolverOptions opt;
-  int min_safety;
+  HandNoise hand;
   DistanceMap map;
   std::map<std::pair<int, int>, PullShot> chosen;
   int64_t tried = 0;
 
-  Impl(const GameState& hole, const SolverOptions& o, int safety) : opt(o), min_safety(safety), map(hole) {}
+  Impl(const GameState& hole, const SolverOptions& o, HandNoise h) : opt(o), hand(h), map(hole) {}
 
   std::vector<Tried> run(const GameState& at, const std::vector<PullShot>& shots) {
     std::vector<Trial> trials = tryShots(at, shots, opt);
@@ -315,62 +329,92 @@ struct ShotPlanner::Impl {
   }
 
   // Coarse shots over every direction and strength, then a finer grid round
-  // the best few: the holing shot with most holing neighbours in its grid,
-  // else the shot that leaves the nearest rest.
-  PullShot plan(const GameState& at) {
+  // the best few.
+  std::vector<Tried> search(const GameState& at) {
     std::vector<PullShot> coarse;
     for (int32_t a = 0; a < 256; a += std::max(1, opt.angle_step))
       for (double sp : opt.speeds) {
         PullShot p = pullShotFor(a, sp);
         if (p.angle == a && p.speed > 0.005) coarse.push_back(p);
       }
-    std::vector<Tried> first = run(at, coarse);
-    std::vector<size_t> order(first.size());
+    std::vector<Tried> all = run(at, coarse);
+    std::vector<size_t> order(all.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-      return first[a].holed != first[b].holed ? first[a].holed : first[a].rank < first[b].rank;
+      return all[a].holed != all[b].holed ? all[a].holed : all[a].rank < all[b].rank;
     });
-    if (order.empty()) return PullShot{};
-    PullShot hole_shot, rest_shot;
-    int best_safety = 0;
-    double best_rank = kFar;
-    auto consider_rest = [&](const Tried& t) {
-      if (!t.holed && t.rank < best_rank) {
-        best_rank = t.rank;
-        rest_shot = t.shot;
-      }
-    };
-    for (const Tried& t : first) consider_rest(t);
-    for (size_t c = 0; c < order.size() && c < kCandidates; ++c) {
-      const PullShot& centre = first[order[c]].shot;
+    std::vector<PullShot> centres;
+    for (size_t c = 0; c < order.size() && c < kCandidates; ++c) centres.push_back(all[order[c]].shot);
+    for (const PullShot& centre : centres) {
       std::vector<PullShot> fine;
       for (int da = -kFine; da <= kFine; ++da)
         for (double k : {0.88, 1.0, 1.12})
           fine.push_back(pullShotFor(AngleByte(centre.angle + 2 * da), std::min(4.0, centre.speed * k)));
-      const std::vector<Tried> near = run(at, fine);
+      std::vector<Tried> near = run(at, fine);
       for (int i = 0; i < static_cast<int>(near.size()); ++i) {
-        consider_rest(near[i]);
         if (!near[i].holed) continue;
-        int safety = 0;  // holing shots round it in the fine grid, itself included
         for (int da = -1; da <= 1; ++da)
           for (int dk = -1; dk <= 1; ++dk) {
             const int a = i / 3 + da, k = i % 3 + dk;
-            if (a >= 0 && a <= 2 * kFine && k >= 0 && k < 3) safety += near[a * 3 + k].holed;
+            if (a >= 0 && a <= 2 * kFine && k >= 0 && k < 3) near[i].safety += near[a * 3 + k].holed;
           }
-        if (safety > best_safety) {
-          best_safety = safety;
-          hole_shot = near[i].shot;
-        }
+      }
+      all.insert(all.end(), near.begin(), near.end());
+    }
+    return all;
+  }
+
+  // The few best holing shots, most holing neighbours first, then the few
+  // that leave the nearest rests.
+  static std::vector<PullShot> shortlist(std::vector<Tried> all) {
+    std::stable_sort(all.begin(), all.end(), [](const Tried& a, const Tried& b) {
+      if (a.holed != b.holed) return a.holed;
+      return a.holed ? a.safety > b.safety : a.rank < b.rank;
+    });
+    std::vector<PullShot> out;
+    int holing = 0, layups = 0;
+    for (const Tried& t : all) {
+      int& n = t.holed ? holing : layups;
+      if (n >= (t.holed ? kHoling : kLayUps) || (!t.holed && t.rank >= kFar)) continue;
+      bool seen = false;
+      for (const PullShot& o : out) seen |= o.angle == t.shot.angle && o.speed == t.shot.speed;
+      if (seen) continue;
+      out.push_back(t.shot);
+      ++n;
+    }
+    return out;
+  }
+
+  PullShot plan(const GameState& at) {
+    std::vector<Tried> all = search(at);
+    if (all.empty()) return PullShot{};
+    std::vector<PullShot> picks = shortlist(all);
+    if (picks.empty()) return all.front().shot;
+    if (picks.size() == 1) return picks.front();
+    // Each pick played over the spread of errors; a holing shot is worth a
+    // stroke (300) more than a rest at the cup's edge.
+    std::vector<PullShot> played;
+    for (const PullShot& p : picks)
+      for (double za : kSpread)
+        for (double zs : kSpread) played.push_back(playedShot(p, za, zs, hand));
+    const std::vector<Tried> out = run(at, played);
+    const size_t per = std::size(kSpread) * std::size(kSpread);
+    size_t best = 0;
+    double best_cost = kFar;
+    for (size_t p = 0; p < picks.size(); ++p) {
+      double cost = 0;
+      for (size_t i = p * per; i < (p + 1) * per; ++i) cost += out[i].holed ? 0.0 : std::min(out[i].rank, 3000.0);
+      if (cost < best_cost) {
+        best_cost = cost;
+        best = p;
       }
     }
-    // Too narrow a way in for this player's hand: lay up where he can.
-    if (best_safety > 0 && (best_safety >= min_safety || best_rank >= kFar)) return hole_shot;
-    return best_rank < kFar ? rest_shot : first[order[0]].shot;
+    return picks[best];
   }
 };
 
-ShotPlanner::ShotPlanner(const GameState& hole, const SolverOptions& opt, int min_safety)
-    : impl_(std::make_unique<Impl>(hole, opt, min_safety)) {}
+ShotPlanner::ShotPlanner(const GameState& hole, const SolverOptions& opt, HandNoise hand)
+    : impl_(std::make_unique<Impl>(hole, opt, hand)) {}
 ShotPlanner::~ShotPlanner() = default;
 
 PullShot ShotPlanner::choose(const GameState& at, bool fresh) {

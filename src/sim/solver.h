@@ -48,18 +48,29 @@ struct Solution {
 // caller's state and its random seed are left alone.
 Solution solveFrom(const GameState& start, const SolverOptions& opt = {});
 
+// How unsteady a player's hand is: the spread of his aim in byte-angle
+// units and of his strength as a share of the speed he meant.
+struct HandNoise {
+  double angle_sigma = 0;
+  double speed_share = 0;
+};
+
+// The shot a hand actually plays when it means `aim` and errs by `za` and
+// `zs` standard deviations: whole byte angles, and the drag's whole pixels.
+PullShot playedShot(const PullShot& aim, double za, double zs, const HandNoise& hand);
+
 // The solver's choice of one next shot, for a player who then plays it with
 // his own errors. From a rest it tries coarse shots in every direction
-// (opt.angle_step, opt.speeds), then a finer grid round the best few: among
-// shots that hole out it takes the one with most holing neighbours, so a
-// slightly missed shot still drops; when none holes, the shot that leaves
-// the ball nearest the cup by the way round. A player who knows his hand
-// is unsteady lays up unless at least `min_safety` of the 3 × 3 shots round
-// the holing one hole too. Choices are remembered per few-pixel spot, so a
-// player coming back to a spot plays the same shot.
+// (opt.angle_step, opt.speeds), then a finer grid round the best few. The
+// few best holing shots (most holing neighbours first) and the few that
+// leave the ball nearest the cup by the way round are then each played over
+// a fixed spread of the player's own errors, and the one that does best on
+// average is taken: a shaky hand lays up where a narrow way in would punish
+// its misses. Choices are remembered per few-pixel spot, so a player coming
+// back to a spot plays the same shot.
 class ShotPlanner {
  public:
-  ShotPlanner(const GameState& hole, const SolverOptions& opt, int min_safety = 1);
+  ShotPlanner(const GameState& hole, const SolverOptions& opt, HandNoise hand);
   ~ShotPlanner();
   ShotPlanner(const ShotPlanner&) = delete;
   ShotPlanner& operator=(const ShotPlanner&) = delete;

@@ -1,5 +1,6 @@
 #include "play_command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +17,7 @@ struct PlayArgs {
   int rounds = 40;
   uint32_t seed = 1;
   bool each = false;  // every round's strokes too
+  bool shots = false;  // every shot of every round
 };
 
 long numberArg(const std::string& option, const std::string& text, long lo, long hi) {
@@ -34,6 +36,8 @@ PlayArgs parse(const std::vector<std::string>& args) {
     const bool hasValue = i + 1 < args.size();
     if (a == "--each") {
       p.each = true;
+    } else if (a == "--shots") {
+      p.shots = true;
     } else if (a == "--skill" || a == "--rounds" || a == "--seed") {
       if (!hasValue) throw GameError(a + " needs a value");
       const std::string& v = args[++i];
@@ -68,6 +72,13 @@ int playCommand(const std::vector<std::string>& args, const std::string& gameDir
     opt.skill = skill;
     opt.rounds = p.rounds;
     opt.seed = p.seed;
+    if (p.shots)
+      opt.on_shot = [](const ShotRecord& s) {
+        static const char* const kEnds[] = {"rest", "holed", "never rests"};
+        std::printf("  round %d stroke %d from %.0f,%.0f aim %d/%.3f played %d/%.3f %s %.0f,%.0f\n", s.round,
+                    s.strokes, s.from_x, s.from_y, s.aimed.angle, s.aimed.speed, s.played.angle, s.played.speed,
+                    kEnds[std::min(2, static_cast<int>(s.end))], s.to_x, s.to_y);
+      };
     std::vector<HoleReport> reports;
     for (const HoleRef& ref : refs) {
       HoleReport r = playHole(ref.folder, ref.name, opt);

@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: fgsim run SCENARIO.json\n"
     "       fgsim solve HOLE [GAME_DIR]   shortest pull-putt round of a hole, one shot a line\n"
-    "       fgsim play HOLE [HOLE...] [--skill casual|good|expert] [--rounds N] [--seed N] [--each]\n"
+    "       fgsim play HOLE [HOLE...] [--skill casual|good|expert] [--rounds N] [--seed N] [--each] [--shots]\n"
     "                                     strokes people of each skill take (player model)\n"
     "       fgsim --help\n"
     "\n"
