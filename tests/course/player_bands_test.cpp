@@ -1,9 +1,8 @@
 // People play the holes with the player model: a good player scores within
 // half a stroke of par on every hole, and along a course the holes grow
-// harder step by step; a casual player should finish a game more often than
-// not (not yet so: see that test). Fixed seeds, so the same numbers every
-// run; twenty rounds, as ten left a hole's mean too rough to judge a half
-// stroke band.
+// harder step by step; a casual player finishes a game more often than not.
+// Fixed seeds, so the same numbers every run; twenty rounds, as ten left a
+// hole's mean too rough to judge a half stroke band.
 #include <gtest/gtest.h>
 
 #include <sstream>
