@@ -57,7 +57,25 @@ void runRows(uint16_t* d, size_t dPitch, const BlitSource& src, int u, int w, in
   }
 }
 
-// An unscaled draw: through the opaque runs when the picture has them, as
+// Sparks and dots, fewer than kTinyWidth pixels across: no lanes, no runs,
+// and none of the set-up of the wider draws, which would cost more than
+// the pixels.
+template <typename Op, bool Keyed, PixelFormat SF, PixelFormat DF>
+void tinyDraw(Surface& dst, const BlitSource& src, const Rect& s, int32_t x, int32_t y, int a) {
+  const int w = s.width(), h = s.height();
+  const size_t dPitch = static_cast<size_t>(dst.width), sPitch = static_cast<size_t>(src.image->width);
+  uint16_t* d = dst.row(y) + x;
+  const uint16_t* p = src.image->row(s.top) + s.left;
+  const uint16_t key = src.key;
+  if (w == 1 && h == 1) {  // a dot: no loops to set up
+    rows::blendPixel<Op, Keyed, SF, DF>(d, *p, key, a);
+    return;
+  }
+  for (int r = 0; r < h; ++r, d += dPitch, p += sPitch)
+    for (int i = 0; i < w; ++i) rows::blendPixel<Op, Keyed, SF, DF>(d + i, p[i], key, a);
+}
+
+// An unscaled draw at least kTinyWidth wide: through the opaque runs when the picture has them, as
 // memcpy rows for a plain copy, else as whole rows with the keyed select.
 template <typename V, typename Op, bool Keyed, PixelFormat SF, PixelFormat DF>
 void unscaledDraw(Surface& dst, const BlitSource& src, const Rect& s, int32_t x, int32_t y, int a) {
@@ -65,12 +83,6 @@ void unscaledDraw(Surface& dst, const BlitSource& src, const Rect& s, int32_t x,
   const size_t dPitch = static_cast<size_t>(dst.width), sPitch = static_cast<size_t>(src.image->width);
   uint16_t* d = dst.row(y) + x;
   const uint16_t* p = src.image->row(s.top) + s.left;
-  // Sparks and dots, a few pixels across: no lanes, no runs.
-  if (w < 4) {
-    for (int r = 0; r < h; ++r, d += dPitch, p += sPitch)
-      for (int i = 0; i < w; ++i) rows::blendPixel<Op, Keyed, SF, DF>(d + i, p[i], src.key, a);
-    return;
-  }
   if constexpr (Keyed) {
     if (src.runs) {
       runRows<V, Op, SF, DF>(d, dPitch, src, s.left, w, h, [&](int r) { return s.top + r; }, a);
@@ -160,6 +172,10 @@ constexpr void fillDraws(Table& t, Form f) {
   t.unscaled[f][Keyed][0][1] = unscaledDraw<V, Op, Keyed, k565, k555>;
   t.unscaled[f][Keyed][1][0] = unscaledDraw<V, Op, Keyed, k555, k565>;
   t.unscaled[f][Keyed][1][1] = unscaledDraw<V, Op, Keyed, k555, k555>;
+  t.tiny[f][Keyed][0][0] = tinyDraw<Op, Keyed, k565, k565>;
+  t.tiny[f][Keyed][0][1] = tinyDraw<Op, Keyed, k565, k555>;
+  t.tiny[f][Keyed][1][0] = tinyDraw<Op, Keyed, k555, k565>;
+  t.tiny[f][Keyed][1][1] = tinyDraw<Op, Keyed, k555, k555>;
   t.scaled[f][Keyed][0][0] = scaledDraw<V, Op, Keyed, k565, k565>;
   t.scaled[f][Keyed][0][1] = scaledDraw<V, Op, Keyed, k565, k555>;
   t.scaled[f][Keyed][1][0] = scaledDraw<V, Op, Keyed, k555, k565>;

@@ -21,9 +21,13 @@ using ScaledFn = void (*)(Surface&, const BlitSource&, const ScaledSpan&, int al
 // Blend forms: the full-strength and partial forms of each operation.
 enum Form : int { kCopy, kAddFull, kAddPart, kBlendPart, kSubFull, kSubPart, kFormCount };
 
+// Unscaled draws narrower than this go to `tiny`, the others to `unscaled`.
+constexpr int kTinyWidth = 4;
+
 struct Table {
   // [form][keyed][source is 5-5-5][destination is 5-5-5]
   UnscaledFn unscaled[kFormCount][2][2][2];
+  UnscaledFn tiny[kFormCount][2][2][2];
   ScaledFn scaled[kFormCount][2][2][2];
 };
 

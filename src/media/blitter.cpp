@@ -102,19 +102,27 @@ void setBlitPath(BlitPath path) {
 
 namespace {
 
+// The routine for an unscaled draw w pixels wide.
+kernels::UnscaledFn unscaledFn(kernels::Form form, const BlitSource& src, const Surface& dst, int w) {
+  const auto& fns = w < kernels::kTinyWidth ? g_table->tiny : g_table->unscaled;
+  return fns[form][src.keyed][formatIndex(src.image->format)][formatIndex(dst.format)];
+}
+
 // An unscaled draw with its top-left at (x, y). Both rectangles are clipped
 // together: a cut on one side of either moves the same edge of the other by
 // the same amount.
 void drawUnscaled(Surface& dst, const BlitSource& src, int32_t x, int32_t y, kernels::Form form, int alpha) {
   const Surface& img = *src.image;
-  const kernels::UnscaledFn draw = g_table->unscaled[form][src.keyed][formatIndex(img.format)][formatIndex(dst.format)];
+  const auto draw = [&](const Rect& s, int32_t left, int32_t top) {
+    unscaledFn(form, src, dst, s.width())(dst, src, s, left, top, alpha);
+  };
   const Rect& r = src.rect;
   // Most sprites lie wholly on the surface and their pattern in its picture:
   // they need no clipping.
   if (x >= 0 && y >= 0 && int64_t{x} + r.width() <= dst.width && int64_t{y} + r.height() <= dst.height &&
       r.left >= 0 && r.top >= 0 && r.right <= img.width && r.bottom <= img.height && r.right > r.left &&
       r.bottom > r.top) {
-    draw(dst, src, r, x, y, alpha);
+    draw(r, x, y);
     return;
   }
   if (dst.empty() || img.empty() || x >= dst.width || y >= dst.height) return;
@@ -130,7 +138,7 @@ void drawUnscaled(Surface& dst, const BlitSource& src, int32_t x, int32_t y, ker
   cutLow(sl, dl, 0), cutLow(st, dt, 0), cutHigh(sr, dr, img.width), cutHigh(sb, db, img.height);
   if (dr <= dl || db <= dt || sr <= sl || sb <= st) return;
   const Rect s{static_cast<int32_t>(sl), static_cast<int32_t>(st), static_cast<int32_t>(sr), static_cast<int32_t>(sb)};
-  draw(dst, src, s, static_cast<int32_t>(dl), static_cast<int32_t>(dt), alpha);
+  draw(s, static_cast<int32_t>(dl), static_cast<int32_t>(dt));
 }
 
 }  // namespace
@@ -149,15 +157,22 @@ void blitBlend(Surface& dst, const BlitSource& src, const Rect& dest, BlendOp op
   if (!src.image || alpha <= 0 || outsideSurface(dst, dest)) return;
   const bool full = alpha >= 255;
   const kernels::Form form = formFor(op, full);
+  const int a = full ? 255 : alpha;
   // Most blends are drawn at the pattern's own size: they skip the steps. A
   // pattern reaching outside its picture draws nothing, scaled or not.
   const Rect& s = src.rect;
   const Surface& img = *src.image;
   if (int64_t{dest.right} - dest.left == s.width() && int64_t{dest.bottom} - dest.top == s.height() &&
-      s.left >= 0 && s.top >= 0 && s.right <= img.width && s.bottom <= img.height)
-    drawUnscaled(dst, src, dest.left, dest.top, form, full ? 255 : alpha);
-  else
-    drawScaled(dst, src, dest, form, full ? 255 : alpha);
+      s.left >= 0 && s.top >= 0 && s.right <= img.width && s.bottom <= img.height) {
+    // Wholly on the surface, as most are: nothing to clip. (The rectangle
+    // is not empty, or it would have been outside.)
+    if (dest.left >= 0 && dest.top >= 0 && dest.right <= dst.width && dest.bottom <= dst.height)
+      unscaledFn(form, src, dst, s.width())(dst, src, s, dest.left, dest.top, a);
+    else
+      drawUnscaled(dst, src, dest.left, dest.top, form, a);
+  } else {
+    drawScaled(dst, src, dest, form, a);
+  }
 }
 
 }  // namespace fg

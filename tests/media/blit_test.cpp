@@ -187,6 +187,7 @@ struct RandomCase {
   PixelFormat sf, df;
   bool keyed;
   Rect dest;
+  Rect src{3, 2, 40, 21};
 };
 
 class BlendRandom : public testing::TestWithParam<RandomCase> {};
@@ -198,7 +199,7 @@ TEST_P(BlendRandom, MatchesThePlainFormula) {
   onEveryPath([&] {
     Surface dst = randomSurface(64, 48, c.df, 12);
     Surface want = dst;
-    Rect s{3, 2, 40, 21};
+    const Rect s = c.src;
     blitBlend(dst, {&src, s, c.keyed, 0x0421}, c.dest, c.op, c.alpha);
     referenceDraw(want, src, s, c.dest, c.op, c.alpha, c.keyed, 0x0421);
     ASSERT_EQ(dst.pixels.size(), want.pixels.size());
@@ -215,6 +216,17 @@ std::vector<RandomCase> randomCases() {
       for (auto [sf, df] : {std::pair{k565, k565}, {k555, k555}, {k565, k555}, {k555, k565}})
         for (bool keyed : {false, true})
           cases.push_back({op, alpha, sf, df, keyed, dests[cases.size() % 5]});
+  // Draws a few pixels across (sparks and dots), which take a routine of
+  // their own: inside the surface and cut by its edge.
+  const std::pair<Rect, Rect> tiny[] = {{{7, 4, 10, 9}, {20, 20, 23, 25}}, {{5, 5, 6, 6}, {63, 47, 64, 48}},
+                                        {{30, 1, 33, 3}, {62, 0, 65, 2}}, {{8, 8, 10, 11}, {-1, 46, 1, 49}}};
+  for (BlendOp op : {BlendOp::Additive, BlendOp::Blended, BlendOp::Subtractive, BlendOp::Copy})
+    for (int alpha : {77, 255})
+      for (auto [sf, df] : {std::pair{k565, k565}, {k555, k555}, {k565, k555}, {k555, k565}})
+        for (bool keyed : {false, true}) {
+          const auto& [s, d] = tiny[cases.size() % 4];
+          cases.push_back({op, alpha, sf, df, keyed, d, s});
+        }
   return cases;
 }
 
@@ -313,7 +325,8 @@ std::vector<FastCase> fastCases() {
   const std::pair<const char*, Rect> dests[] = {
       {"inside", {12, 5, 57, 14}},     {"left", {-17, 3, 28, 12}},    {"top", {4, -5, 49, 4}},
       {"right", {50, 8, 95, 17}},      {"bottom", {9, 25, 54, 34}},   {"twice", {-7, -3, 83, 15}},
-      {"shrunk", {3, 2, 26, 7}},       {"corner", {40, 26, 85, 35}}};
+      {"shrunk", {3, 2, 26, 7}},       {"corner", {40, 26, 85, 35}},  {"rightSliver", {68, 8, 113, 17}},
+      {"leftSliver", {-43, 3, 2, 12}}};
   std::vector<FastCase> cases;
   for (bool runs : {true, false})
     for (auto [sf, df] : {std::pair{k565, k565}, {k555, k555}, {k565, k555}})
