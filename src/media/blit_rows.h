@@ -79,11 +79,38 @@ inline typename V::T channel(typename V::T s, typename V::T d, const Lanes<V>& l
   return s;
 }
 
+// One channel of a partial subtract, red or green, worked out where it sits
+// in the pixel instead of widened: the field at Mask holds c, and the
+// source's share floor(C * a / 256) of its 8-bit value C comes out of one
+// multiply already lined up with the destination's field, once the bits
+// below it (LowBits of them) are cleared. The field of the difference is
+// then the channel's top bits, as narrowing would give.
+template <typename V, int Mask, int LowBits>
+inline typename V::T subtractField(typename V::T s, typename V::T d, const Lanes<V>& l) {
+  const typename V::T share = V::bitAnd(V::mulhi(V::bitAnd(s, V::set1(Mask)), l.a), V::set1(0xFFFF << LowBits));
+  return V::bitAnd(V::subSat(V::bitAnd(d, V::set1(Mask)), share), V::set1(Mask));
+}
+
+// A partial subtract within one format: red and green in place, blue at the
+// top of its lane as in the other blends. Fewer operations than widening
+// both pixels (20 against 26 for 5-5-5).
+template <typename V, PixelFormat F>
+inline typename V::T subtractPart(typename V::T s, typename V::T d, const Lanes<V>& l) {
+  const typename V::T share = V::bitAnd(V::mulhi(V::template shl<11>(s), l.a), V::set1(0xFF00));
+  const typename V::T blue = V::template shr<11>(V::subSat(V::template shl<11>(d), share));
+  if constexpr (F == PixelFormat::Rgb565)
+    return V::bitOr(V::bitOr(subtractField<V, 0xF800, 8>(s, d, l), subtractField<V, 0x07E0, 3>(s, d, l)), blue);
+  else
+    return V::bitOr(V::bitOr(subtractField<V, 0x7C00, 7>(s, d, l), subtractField<V, 0x03E0, 2>(s, d, l)), blue);
+}
+
 template <typename V, typename Op, bool Keyed, PixelFormat SF, PixelFormat DF>
 inline typename V::T blendLanes(typename V::T s, typename V::T d, const Lanes<V>& l) {
   typename V::T out;
   if constexpr (std::is_same_v<Op, blend::Copy> && SF == DF) {
     out = s;
+  } else if constexpr (std::is_same_v<Op, blend::SubPart> && SF == DF) {
+    out = subtractPart<V, DF>(s, d, l);
   } else {
     typename V::T sr, sg, sb, dr, dg, db;
     widen<V, SF>(s, sr, sg, sb);
