@@ -121,3 +121,21 @@ INSTANTIATE_TEST_SUITE_P(Holes, HoleSweep, ::testing::ValuesIn(test::allHoles())
 
 }  // namespace
 }  // namespace fg
+
+namespace fg {
+namespace {
+
+// A full-speed tee shot the casual player found: it met the dog-leg's corner
+// where the walls turn, slipped out past it and rolled off over the grass
+// beyond the fence, still inside the picture, where the sweep above does not
+// look. The corner is bevelled now.
+TEST(HoleEscapes, TheDogLegCornerHoldsAFullSpeedShot) {
+  GameState gs = settledHoleStart(test::gameDir(), "course1hole1", 1, 8386239);
+  RecordingHost host;
+  host.setRecording(false);
+  ASSERT_EQ(runPutt(gs, host, 30, 4.0, kLimits).end, PuttEnd::Rest);
+  EXPECT_GE(gs.ball_y, 120) << "rests at (" << gs.ball_x << ", " << gs.ball_y << "), above the fence";
+}
+
+}  // namespace
+}  // namespace fg
