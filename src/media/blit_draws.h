@@ -21,8 +21,49 @@ inline void spanRow(uint16_t* d, const uint16_t* s, int n, int a) {
   blendRow<V, Op, false, SF, DF>(d, s, n, 0, a);
 }
 
+// Rows top, top + 1 … of the picture through its opaque runs, source
+// columns [u, u + w), onto h rows at d: the unscaled draws. Each row's runs
+// are found by stepping pointers, so the next row's first loads wait on
+// nothing and start while the last row's stores are still going out;
+// working the lookup out from the row number, as runRows below must, cost
+// 2 us of 33 on a 1024x768 copy. Large pictures read their pixels from the
+// runs' stream when they have one.
+template <typename V, typename Op, PixelFormat SF, PixelFormat DF>
+void unscaledRuns(uint16_t* d, size_t dPitch, const BlitSource& src, int u, int w, int top, int h, int a) {
+  const int end = u + w;
+  const OpaqueRuns& t = *src.runs;
+  const OpaqueRun* const runs = t.all();
+  const size_t columns = static_cast<size_t>(t.columns());
+  const uint32_t* f = t.firstRuns(src.runColumn) + static_cast<size_t>(top) * columns;
+  const uint16_t* const stream = t.stream();
+  const uint32_t* const at = t.streamAt();
+  const size_t sPitch = static_cast<size_t>(src.image->width);
+  const uint16_t* p = src.image->row(top);
+  // One loop for each way of reading, each as lean as it can be.
+  auto rowsFrom = [&](auto fromStream, auto whole) {
+    for (int r = 0; r < h; ++r, d += dPitch, p += sPitch, f += columns)
+      for (uint32_t k = f[0], k1 = f[1]; k != k1; ++k) {
+        int b = runs[k].begin, e = runs[k].end;
+        if constexpr (!whole) {
+          b = std::max(b, u), e = std::min(e, end);
+          if (b >= e) continue;
+        }
+        // The stream holds column runs[k].begin at at[k].
+        const uint16_t* s = fromStream ? stream + at[k] + (b - runs[k].begin) : p + b;
+        spanRow<V, Op, SF, DF>(d + (b - u), s, e - b, a);
+      }
+  };
+  using Yes = std::true_type;
+  using No = std::false_type;
+  // A draw not cut at either side takes every run whole, as most do.
+  if (u == src.rect.left && end == src.rect.right)
+    stream ? rowsFrom(Yes{}, Yes{}) : rowsFrom(No{}, Yes{});
+  else
+    stream ? rowsFrom(Yes{}, No{}) : rowsFrom(No{}, No{});
+}
+
 // Rows of the picture drawn through its opaque runs: source columns
-// [u, u + w) of rows v0, v0 + 1 … (or as `rowAt` says) onto h rows at d.
+// [u, u + w) of the rows `rowAt` says onto h rows at d (scaled draws).
 template <typename V, typename Op, PixelFormat SF, PixelFormat DF, typename RowAt>
 void runRows(uint16_t* d, size_t dPitch, const BlitSource& src, int u, int w, int h, RowAt rowAt, int a) {
   const int end = u + w;
@@ -85,7 +126,7 @@ void unscaledDraw(Surface& dst, const BlitSource& src, const Rect& s, int32_t x,
   const uint16_t* p = src.image->row(s.top) + s.left;
   if constexpr (Keyed) {
     if (src.runs) {
-      runRows<V, Op, SF, DF>(d, dPitch, src, s.left, w, h, [&](int r) { return s.top + r; }, a);
+      unscaledRuns<V, Op, SF, DF>(d, dPitch, src, s.left, w, s.top, h, a);
       return;
     }
   }

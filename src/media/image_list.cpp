@@ -76,6 +76,7 @@ void PictureItem::upload(PixelFormat format) {
 
 void PictureItem::buildRuns() {
   runs_ = OpaqueRuns::build(image_, key_, grid_.columns, grid_.stepX, width());
+  if (runs_ && runs_->worthStream()) runs_->pack(image_);
 }
 
 void PictureItem::dropUpload() {

@@ -41,10 +41,33 @@ class OpaqueRuns {
   const OpaqueRun* all() const { return runs_.data(); }
   int columns() const { return columns_; }
 
+  // The opaque pixels themselves, every run's after the one before, as one
+  // stream: a large picture's copy then reads memory straight through
+  // instead of a part of each row with a gap and two part-used cache lines
+  // around it. Run i's pixels start at stream()[streamAt()[i]]; stream() is
+  // null until pack().
+  const uint16_t* stream() const { return stream_.empty() ? nullptr : stream_.data(); }
+  const uint32_t* streamAt() const { return streamAt_.data(); }
+
+  // Pictures from this many opaque pixels on are read from memory rather
+  // than cache when drawn, and get a stream if their keyed pixels are at
+  // least an eighth; up to a cap, as the stream is a second copy of them.
+  static constexpr size_t kMinStreamPixels = size_t{1} << 16;
+  static constexpr size_t kMaxStreamPixels = size_t{1} << 20;
+  bool worthStream() const {
+    return opaque_ >= kMinStreamPixels && opaque_ <= kMaxStreamPixels && opaque_ * 8 <= covered_ * 7;
+  }
+  // Builds the stream from the picture the runs were built from (another
+  // picture's size leaves it as it was).
+  void pack(const Surface& image);
+
  private:
   int columns_ = 0;
   std::vector<uint32_t> first_;  // index of the first run of (row, column); one extra at the end
   std::vector<OpaqueRun> runs_;
+  size_t opaque_ = 0, covered_ = 0;  // opaque pixels; pixels inside the pattern columns
+  std::vector<uint16_t> stream_;
+  std::vector<uint32_t> streamAt_;
 };
 
 }  // namespace fg

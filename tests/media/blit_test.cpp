@@ -256,10 +256,12 @@ TEST(BlendRandom, EveryPixelPairAt565) {
 // width that exercises full, half and quarter vectors and the scalar tail, and
 // clipping on each edge. The picture has two pattern columns; the right one
 // is drawn, so runs must be looked up in the right column.
+enum class Reading { Select, Runs, Stream };  // keyed select; runs over the picture; runs over their stream
+
 struct FastCase {
   const char* label;
   PixelFormat sf, df;
-  bool runs;
+  Reading reading;
   Rect dest;  // the pattern is 45 x 9
 };
 
@@ -281,10 +283,11 @@ TEST_P(FastPaths, MatchTheFormulas) {
   const FastCase& c = GetParam();
   const uint16_t key = 0x2C65;
   const Surface src = runsPicture(c.sf, key);
-  const std::optional<OpaqueRuns> runs = OpaqueRuns::build(src, key, 2, 48, 45, 1);
+  std::optional<OpaqueRuns> runs = OpaqueRuns::build(src, key, 2, 48, 45, 1);
   ASSERT_TRUE(runs);
+  if (c.reading == Reading::Stream) runs->pack(src);
   const Rect s{48, 0, 93, 9};
-  const BlitSource source{&src, s, true, key, c.runs ? &*runs : nullptr, 1};
+  const BlitSource source{&src, s, true, key, c.reading != Reading::Select ? &*runs : nullptr, 1};
   const Surface base = randomSurface(71, 31, c.df, 62);
   auto check = [&](BlendOp op, int alpha, auto draw) {
     Surface got = base, want = base;
@@ -321,6 +324,10 @@ TEST(FastPaths, PictureKeyedAllOverDrawsNothing) {
   });
 }
 
+const char* readingName(Reading r) {
+  return r == Reading::Select ? "select_" : r == Reading::Runs ? "runs_" : "stream_";
+}
+
 std::vector<FastCase> fastCases() {
   const std::pair<const char*, Rect> dests[] = {
       {"inside", {12, 5, 57, 14}},     {"left", {-17, 3, 28, 12}},    {"top", {4, -5, 49, 4}},
@@ -328,15 +335,15 @@ std::vector<FastCase> fastCases() {
       {"shrunk", {3, 2, 26, 7}},       {"corner", {40, 26, 85, 35}},  {"rightSliver", {68, 8, 113, 17}},
       {"leftSliver", {-43, 3, 2, 12}}};
   std::vector<FastCase> cases;
-  for (bool runs : {true, false})
+  for (Reading reading : {Reading::Runs, Reading::Stream, Reading::Select})
     for (auto [sf, df] : {std::pair{k565, k565}, {k555, k555}, {k565, k555}})
-      for (const auto& [label, dest] : dests) cases.push_back({label, sf, df, runs, dest});
+      for (const auto& [label, dest] : dests) cases.push_back({label, sf, df, reading, dest});
   return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FastPaths, testing::ValuesIn(fastCases()), [](const auto& info) {
   const FastCase& c = info.param;
-  return std::string(c.runs ? "runs_" : "select_") + (c.sf == k565 ? "565" : "555") + "to" +
+  return std::string(readingName(c.reading)) + (c.sf == k565 ? "565" : "555") + "to" +
          (c.df == k565 ? "565_" : "555_") + c.label;
 });
 
@@ -358,15 +365,18 @@ TEST(FastPaths, LongCopiesAtEveryOffset) {
       }
     const std::optional<OpaqueRuns> runs = OpaqueRuns::build(src, key, 1, 301, 301, 1);
     ASSERT_TRUE(runs);
+    OpaqueRuns packed = *runs;
+    packed.pack(src);
     const Surface base = randomSurface(340, 6, f, 65);
+    const OpaqueRuns* const tables[] = {&*runs, &packed, nullptr};
     onEveryPath([&] {
-      for (bool keyed : {true, false})
+      for (const OpaqueRuns* table : tables)
         for (int x = -3; x <= 17; ++x) {
-          const BlitSource source{&src, {0, 0, 301, 4}, keyed, key, keyed ? &*runs : nullptr, 0};
+          const BlitSource source{&src, {0, 0, 301, 4}, table != nullptr, key, table, 0};
           Surface got = base, want = base;
           blitCopy(got, source, x, 1);
-          referenceDraw(want, src, source.rect, {x, 1, x + 301, 5}, BlendOp::Copy, 255, keyed, key);
-          ASSERT_EQ(got.pixels, want.pixels) << "at " << x << (keyed ? " keyed" : "");
+          referenceDraw(want, src, source.rect, {x, 1, x + 301, 5}, BlendOp::Copy, 255, source.keyed, key);
+          ASSERT_EQ(got.pixels, want.pixels) << "at " << x << (table == &packed ? " stream" : table ? " runs" : "");
         }
     });
   }
@@ -378,6 +388,13 @@ TEST(FastPaths, PictureItemsChooseRunsByLength) {
   wide.picture = test::makePicture(300, 4, [](int x, int) { return x == 150 ? 0 : 0x808080; });
   wide.upload(k565);
   EXPECT_TRUE(wide.opaqueRuns());
+  EXPECT_FALSE(wide.opaqueRuns()->stream());  // small: read from cache anyway
+  // A large one keyed in a fifth of it gets its pixels as one stream too.
+  PictureItem large;
+  large.picture = test::makePicture(320, 320, [](int x, int) { return x < 64 ? 0 : 0x808080; });
+  large.upload(k565);
+  ASSERT_TRUE(large.opaqueRuns());
+  EXPECT_TRUE(large.opaqueRuns()->stream());
   PictureItem noise;
   noise.picture = test::makePicture(300, 4, [](int x, int y) { return (x + y) % 3 ? 0x808080 : 0; });
   noise.upload(k565);
