@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/sdl_platform.h"
 
@@ -26,6 +29,11 @@ class SdlFixture : public ::testing::Test {
   void pushButton(Uint32 type, Uint8 button, int x, int y);
   // Press and release of `button` at (x, y), the pointer moved there first.
   void pushClick(Uint8 button, int x, int y);
+
+  // A fresh settings folder `name` in the test's temporary folder, holding
+  // just these stored values.
+  static std::filesystem::path storedSettings(const std::string& name,
+                                              std::initializer_list<std::pair<const char*, int32_t>> values);
 
   SdlPlatform* platform = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "frontend/registry_store.h"
+
 namespace fg::test {
 
 void SdlFixture::SetUp() {
@@ -16,6 +18,16 @@ void SdlFixture::SetUp() {
   platform->setUiLayer(nullptr);
   if (!platform->openDisplay(640, 480)) GTEST_SKIP() << "SDL has no display driver here: " << SDL_GetError();
   SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+}
+
+std::filesystem::path SdlFixture::storedSettings(const std::string& name,
+                                                 std::initializer_list<std::pair<const char*, int32_t>> values) {
+  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / name;
+  std::filesystem::remove_all(folder);
+  RegistryStore s(folder.string());
+  s.open();
+  for (const auto& [key, value] : values) s.writeInteger(key, value);
+  return folder;
 }
 
 void SdlFixture::push(SDL_Event e) {

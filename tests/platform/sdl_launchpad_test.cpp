@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "frontend/launchpad_window.h"
-#include "frontend/registry_store.h"
 #include "media/application.h"
 #include "platform/png_file.h"
 #include "sdl_fixture.h"
@@ -21,16 +20,8 @@ class SdlLaunchpad : public test::SdlFixture {
     SdlFixture::SetUp();
     if (IsSkipped()) return;
     if (!fs::exists(fs::path(fg::test::gameDir()) / "menu.dxw")) GTEST_SKIP() << "the game's content is not built";
-    settings = fs::path(::testing::TempDir()) /
-               ("fg_sdl_launchpad_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(settings);
-    RegistryStore s(settings.string());
-    s.open();
-    s.writeInteger("RunOnce", 1);
-    s.writeInteger("SkipIntro", 1);
-    s.writeInteger("PullPutt", 1);
-    s.writeInteger("screen640", 1);
-    s.writeInteger("FrameSkip", 75);
+    settings = storedSettings("fg_sdl_launchpad_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()),
+                              {{"RunOnce", 1}, {"SkipIntro", 1}, {"PullPutt", 1}, {"screen640", 1}, {"FrameSkip", 75}});
     app = std::make_unique<Application>(*platform);
     pad = std::make_unique<Tlaunchpad>(*app, fg::test::gameDir(), settings.string());
     app->setTarget(pad.get());

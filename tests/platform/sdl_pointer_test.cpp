@@ -6,7 +6,6 @@
 
 #include "frontend/intro_window.h"
 #include "frontend/launchpad_window.h"
-#include "frontend/registry_store.h"
 #include "sdl_fixture.h"
 #include "shell/main_window.h"
 #include "test_paths.h"
@@ -22,13 +21,8 @@ class SdlPointer : public test::SdlFixture {
     SdlFixture::SetUp();
     if (IsSkipped()) return;
     if (!fs::exists(fs::path(fg::test::gameDir()) / "brackwater.avi")) GTEST_SKIP() << "the game's content is not built";
-    settings = fs::path(::testing::TempDir()) / "fg_sdl_pointer";
-    fs::remove_all(settings);
-    RegistryStore s(settings.string());
-    s.open();
-    for (const char* name : {"RunOnce", "PullPutt", "screen640", "sound16"}) s.writeInteger(name, 1);
-    s.writeInteger("SkipIntro", 0);
-    s.writeInteger("FrameSkip", 75);
+    settings = storedSettings("fg_sdl_pointer", {{"RunOnce", 1}, {"PullPutt", 1}, {"screen640", 1}, {"sound16", 1},
+                                                  {"SkipIntro", 0}, {"FrameSkip", 75}});
   }
 
   fs::path settings;
